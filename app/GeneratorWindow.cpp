@@ -1,0 +1,221 @@
+#include "app/GeneratorWindow.h"
+
+#include "assets/Pictures.h"
+#include "core/Colors.h"
+#include "core/Misc.h"
+#include "core/Random.h"
+#include "forms/Convert.h"
+#include "forms/Fonts.h"
+#include "forms/Services.h"
+#include "skilltrees/ClassWindow.h"
+
+namespace korvinth {
+
+forms::FormRef<GeneratorWindow> frm_RandomGenerator{"frm_RandomGenerator"};
+
+namespace {
+
+const QString kLevelError = QStringLiteral("Level must be 0 - 75");
+const QString kEntryError = QStringLiteral("Entry Error");
+
+struct ClassWindowOf {
+  const char* className;
+  forms::FormRefBase* window;
+};
+const ClassWindowOf kClassWindows[] = {
+    {"Amazon", &frm_AmazonSkill}, {"Barbarian", &frm_BarbarianSkill}, {"Necromancer", &frm_NecroSkill},
+    {"Paladin", &frm_Paladin},    {"Sorceress", &frm_Sorceress},
+};
+
+// Whether the level box holds a level the generator takes: a number from 0 to 75.
+bool LevelInRange(const QString& text) {
+  const std::optional<double> value = forms::NumericValue(text);
+  return value && *value >= 0 && *value <= 75;
+}
+
+void ShowStartWindowIfHidden() {
+  forms::FormRefBase* start = forms::FormRefBase::Find("frm_MainSelect");
+  if (start && (!start->Loaded() || !start->Loaded()->isVisible())) start->Show();
+}
+
+}  // namespace
+
+QString ClassOfRoll(int roll) {
+  if (roll >= 1 && roll <= 999) return QString::fromLatin1(kClassWindows[(roll / 200)].className);
+  return QStringLiteral("Random");
+}
+
+GeneratorWindow::GeneratorWindow() : Form("frm_RandomGenerator") {
+  SetCaption(QStringLiteral("Random Character Generator"));
+  SetClientSize(3840, 3825);
+  SetPicture(Picture("generator_back").scaled(256, 255));
+  setWindowIcon(QIcon());
+  const QString optionStyle = QStringLiteral("QRadioButton { color: rgb(191, 133, 49); background: black; }");
+  auto option = [&](const char* name, const char* caption, int top) {
+    auto* button = new forms::OptionButton(*this, name, QString::fromLatin1(caption), 1222, top, 1440, 285);
+    button->setFont(forms::MakeFont(forms::Face::Sans, 8.25));
+    button->setStyleSheet(optionStyle);
+    button->onKeyPress = [this](std::int16_t& key) { KeyPress(key); };
+    const QString className = QString::fromLatin1(caption);
+    button->onClick = [className] { mod_Misc.RandomClass = className; };
+    return button;
+  };
+  opt_Amazon = option("opt_Amazon", "Amazon", 330);
+  opt_Barbarian = option("opt_Barbarian", "Barbarian", 645);
+  opt_Necromancer = option("opt_Necromancer", "Necromancer", 960);
+  Opt_Paladin = option("Opt_Paladin", "Paladin", 1275);
+  opt_Sorceress = option("opt_Sorceress", "Sorceress", 1590);
+  opt_Random = option("opt_Random", "Random", 1905);
+
+  forms::Label& upTo = AddLabel("Label1", 1305, 2325, 1275, 225);
+  upTo.SetCaption(QStringLiteral("Up To This Level:"));
+  upTo.SetFont(forms::MakeFont(forms::Face::Sans, 8.25));
+  upTo.SetForeColor(kGold);
+  forms::Label& hint = AddLabel("Label2", 1305, 2520, 1275, 225);
+  hint.SetCaption(QStringLiteral("0 = Random level"));
+  hint.SetFont(forms::MakeFont(forms::Face::Arial, 6.75));
+  hint.SetForeColor(kGold);
+  hint.SetAlignment(forms::Alignment::Center);
+
+  txt_Level = new forms::TextBox(*this, "txt_Level", 1725, 2685, 435, 225);
+  txt_Level->SetText(QStringLiteral("0"));
+  // The tooltip says 60 while the check allows 75; both are kept as they are.
+  txt_Level->setToolTip(QStringLiteral("0 to 60, 0 = Random level"));
+  txt_Level->setStyleSheet(QStringLiteral("QLineEdit { background: rgb(234, 195, 92); color: black; }"));
+  txt_Level->onKeyPress = [this](std::int16_t& key) { KeyPress(key); };
+  txt_Level->onKeyUp = [this] { txt_Level_KeyUp(); };
+
+  for (auto [name, left] : {std::pair{"Image2", 315}, std::pair{"Image1", 1905}}) {
+    forms::Image& button = AddImage(name, left, 3060, 1635, 540);
+    button.SetStretch(true);
+    button.SetPicture(Picture("button"));
+  }
+  const QFont font = forms::MakeFont(forms::Face::Display, 12, 900);
+  lbl_Cancel = &AddLabel("lbl_Cancel", 315, 3195, 1635, 315);
+  lbl_Generate = &AddLabel("lbl_Generate", 1935, 3195, 1560, 315);
+  for (forms::Label* label : {lbl_Cancel, lbl_Generate}) {
+    label->SetFont(font);
+    label->SetForeColor(kGold);
+    label->SetAlignment(forms::Alignment::Center);
+  }
+  lbl_Cancel->SetCaption(QStringLiteral("Cancel"));
+  lbl_Generate->SetCaption(QStringLiteral("Generate"));
+  lbl_Cancel->onClick = [this] { lbl_Cancel_Click(); };
+  lbl_Generate->onClick = [this] { lbl_Generate_Click(); };
+  lbl_Cancel->onMouseMove = [this](const forms::MouseArgs&) {
+    lbl_Cancel->SetForeColor(kGoldHighlight);
+    lbl_Generate->SetForeColor(kGold);
+  };
+  lbl_Generate->onMouseMove = [this](const forms::MouseArgs&) {
+    lbl_Generate->SetForeColor(kGoldHighlight);
+    lbl_Cancel->SetForeColor(kGold);
+  };
+
+  setTabOrder(opt_Random, opt_Amazon);
+  setTabOrder(opt_Amazon, opt_Barbarian);
+  setTabOrder(opt_Barbarian, opt_Necromancer);
+  setTabOrder(opt_Necromancer, opt_Sorceress);
+  setTabOrder(opt_Sorceress, Opt_Paladin);
+  setTabOrder(Opt_Paladin, txt_Level);
+}
+
+void GeneratorWindow::Form_Load() {
+  opt_Random_Click();
+  opt_Random->setFocus();
+}
+
+void GeneratorWindow::opt_Random_Click() {
+  mod_Misc.RandomClass = QStringLiteral("Random");
+  opt_Random->setChecked(true);
+}
+
+void GeneratorWindow::KeyPress(std::int16_t& KeyAscii) {
+  if (KeyAscii == 27) {
+    KeyAscii = 0;
+    CloseDialog();
+  } else if (KeyAscii == 13) {
+    KeyAscii = 0;
+    lbl_Generate_Click();
+  }
+}
+
+void GeneratorWindow::Form_KeyPress(std::int16_t& KeyAscii) { KeyPress(KeyAscii); }
+
+void GeneratorWindow::Form_MouseMove(const forms::MouseArgs&) {
+  lbl_Generate->SetForeColor(kGold);
+  lbl_Cancel->SetForeColor(kGold);
+}
+
+void GeneratorWindow::Form_QueryClose() { lbl_Cancel_Click(); }
+
+void GeneratorWindow::CloseDialog() {
+  frm_RandomGenerator.Unload();
+  // Never leave the program running with no window shown.
+  ShowStartWindowIfHidden();
+}
+
+void GeneratorWindow::txt_Level_KeyUp() {
+  const QString text = txt_Level->Text();
+  if (text.isEmpty()) return;  // the user may clear the box to type anew
+  if (!LevelInRange(text)) {
+    forms::services().MsgBox(kLevelError, forms::kOkOnly | forms::kInformation, kEntryError);
+    txt_Level->SetText(QStringLiteral("0"));
+  }
+}
+
+void GeneratorWindow::lbl_Generate_Click() {
+  // An empty box, or a text that slipped past the key check, generates nothing.
+  const std::optional<std::int16_t> level = forms::ToInt16(txt_Level->Text());
+  if (!level || !LevelInRange(txt_Level->Text())) {
+    forms::services().MsgBox(kLevelError, forms::kOkOnly | forms::kInformation, kEntryError);
+    if (!txt_Level->Text().isEmpty()) txt_Level->SetText(QStringLiteral("0"));
+    return;
+  }
+  mod_Misc.RandomPointsLeft = *level;
+  RandomCharGen();
+}
+
+void GeneratorWindow::lbl_Cancel_Click() {
+  if (forms::FormRefBase* start = forms::FormRefBase::Find("frm_MainSelect")) start->Show();
+  frm_RandomGenerator.Unload();
+}
+
+void GeneratorWindow::RandomCharGen() {
+  do {
+    if (mod_Misc.RandomClass != QLatin1String("Random")) {
+      mod_Misc.RandomClassRoll = 1000;
+    } else {
+      mod_Misc.RandomClassRoll = static_cast<std::int16_t>(RandomWhole(1000, 1));
+      mod_Misc.RandomClass = ClassOfRoll(mod_Misc.RandomClassRoll);
+    }
+    // A random level is uniform over 12 to 75.
+    if (mod_Misc.RandomPointsLeft == 0) {
+      do {
+        mod_Misc.RandomPointsLeft = static_cast<std::int16_t>(RandomWhole(75, 1));
+      } while (mod_Misc.RandomPointsLeft < 12);
+    }
+  } while (mod_Misc.RandomClass == QLatin1String("Random"));
+
+  const int answer = forms::services().MsgBox(
+      QStringLiteral("This will generate a %1, Level %2.\r\nDo you want to continue? (This may take awhile)")
+          .arg(mod_Misc.RandomClass)
+          .arg(mod_Misc.RandomPointsLeft),
+      forms::kYesNo, QStringLiteral("Character Generator"));
+  if (answer != forms::kYes) {
+    if (mod_Misc.RandomClassRoll != 1000) {
+      opt_Random_Click();
+      opt_Random->setFocus();
+    }
+    mod_Misc.RandomClassRoll = 0;
+    return;
+  }
+  mod_Misc.RandomRunning = kTrue;
+  forms::FormRefBase* window = nullptr;
+  for (const ClassWindowOf& entry : kClassWindows) {
+    if (mod_Misc.RandomClass == QLatin1String(entry.className)) window = entry.window;
+  }
+  frm_RandomGenerator.Unload();
+  if (window) window->Show();
+}
+
+}  // namespace korvinth

@@ -1,0 +1,131 @@
+#include "core/MenuWindow.h"
+
+#include <string_view>
+
+#include "core/Misc.h"
+#include "core/Notices.h"
+#include "core/PlannerWindow.h"
+#include "core/Quests.h"
+#include "forms/Control.h"
+#include "forms/Convert.h"
+#include "forms/Services.h"
+#include "forms/Widgets.h"
+
+namespace korvinth {
+
+forms::FormRef<MenuWindow> frm_Menu{"frm_Menu"};
+
+namespace {
+
+// The fifteen tree codes in the order they are compared, with their windows.
+struct TreeWindow {
+  std::string_view code;
+  std::string_view window;
+};
+
+constexpr TreeWindow kTreeWindows[] = {
+    {"NecroCurse", "frm_NecroSkill"},     {"NecroBone", "frm_NecroSkill"},
+    {"NecroSummon", "frm_NecroSkill"},    {"BarBarCM", "frm_BarbarianSkill"},
+    {"BarBarWC", "frm_BarbarianSkill"},   {"BarBarCS", "frm_BarbarianSkill"},
+    {"AmazonJS", "frm_AmazonSkill"},      {"AmazonPM", "frm_AmazonSkill"},
+    {"AmazonBC", "frm_AmazonSkill"},      {"SorcCold", "frm_Sorceress"},
+    {"SorcLight", "frm_Sorceress"},       {"SorcFire", "frm_Sorceress"},
+    {"PaladinDef", "frm_Paladin"},        {"PaladinOff", "frm_Paladin"},
+    {"PaladinCom", "frm_Paladin"},
+};
+
+// The class window of the right-clicked tree through its global reference,
+// created when it is not loaded; nullptr for an unknown code.
+PlannerWindow* WindowOfCurrentTree(std::string_view* code = nullptr) {
+  const QByteArray tree = mod_Misc.CurrentTree.toUtf8();
+  for (const TreeWindow& entry : kTreeWindows) {
+    if (std::string_view(tree.constData(), static_cast<std::size_t>(tree.size())) != entry.code) {
+      continue;
+    }
+    forms::FormRefBase* ref = forms::FormRefBase::Find(entry.window);
+    if (!ref) return nullptr;
+    if (code) *code = entry.code;
+    return dynamic_cast<PlannerWindow*>(&ref->Get());
+  }
+  return nullptr;
+}
+
+void UseQuest(Quest quest) {
+  std::int16_t& uses = QuestUses(quest);
+  ++uses;
+  QuestPending(quest) = kTrue;
+  if (uses != QuestMaxUses(quest)) {
+    const std::optional<QString> caption = QuestCaption(quest, uses, Writer::QuestProcedure);
+    if (!caption) {
+      // A guard the menu never reaches: it offers no item past its last use.
+      forms::services().MsgBox(
+          QStringLiteral("You may only complete this quest once for each level, 3 times."),
+          forms::kOkOnly | forms::kInformation, QStringLiteral("No Longer valid"));
+      return;
+    }
+    QuestItem(quest).SetCaption(*caption);
+  }
+  ClickCurrentSkill();
+}
+
+}  // namespace
+
+MenuWindow::MenuWindow() : Form("frm_Menu") {
+  SetCaption(QStringLiteral("Form1"));
+  mnu_ReservePoint.onClick = [] { ReserveSkillPoint(); };
+  mnu_UseReserve.onClick = [] { UseReservedPoint(); };
+  mnu_DenOfEvil.onClick = [] { UseDenOfEvil(); };
+  mnu_BookOfSkill.onClick = [] { UseBookOfSkill(); };
+  mnu_DeathOfIzual.onClick = [] { UseDeathOfIzual(); };
+  mnu_SkillInfo.onClick = [this] { mnu_SkillInfo_Click(); };
+  auto link = [](const char* url) { return [url] { forms::services().OpenLink(QString::fromLatin1(url)); }; };
+  mnu_OrlowainEmail.onClick = link(kOrlowainMail);
+  mnu_OrlowainWeb.onClick = link(kOrlowainWeb);
+  mnu_TarnavelEmail.onClick = link(kTarnavelMail);
+  mnu_TarnavelSite.onClick = link(kTarnavelWeb);
+}
+
+void MenuWindow::mnu_SkillInfo_Click() {
+  forms::FormRefBase* stats = forms::FormRefBase::Find("frm_SkillStats");
+  if (!stats) return;
+  // Always a fresh window, so that its load reads the last right-clicked skill.
+  if (IsFormLoaded("frm_SkillStats")) stats->Unload();
+  stats->Show();
+}
+
+void ClickCurrentSkill() {
+  std::string_view code;
+  if (PlannerWindow* window = WindowOfCurrentTree(&code)) window->TreeClick(code, mod_Misc.CurrentSkillIndex);
+}
+
+void UseDenOfEvil() { UseQuest(Quest::DenOfEvil); }
+void UseBookOfSkill() { UseQuest(Quest::BookOfSkill); }
+void UseDeathOfIzual() { UseQuest(Quest::DeathOfIzual); }
+
+void UseReservedPoint() {
+  // The click refuses when nothing is held in reserve.
+  mod_Misc.UseReserve = kTrue;
+  ClickCurrentSkill();
+}
+
+void ReserveSkillPoint() {
+  PlannerWindow* window = WindowOfCurrentTree();
+  if (!window) return;
+  if (mod_Misc.LevelUps + 1 >= 99) {
+    // No route raises the character past level 99.
+    ShowNotice(*window, QStringLiteral("Character has reached maximum allowable level(99). "));
+    return;
+  }
+  ++mod_Misc.LevelUps;
+  ++mod_Misc.ReservedPoints;
+  window->ReservedLabel().SetCaption(QStringLiteral("Reserved Points: ") +
+                                     forms::PlainDecimal(mod_Misc.ReservedPoints));
+  forms::ListBox& history = window->History();
+  history.AddItem(QStringLiteral("Clvl %1 Reserved For Later ").arg(mod_Misc.LevelUps + 1));
+  window->CharLevelLabel().SetCaption(QStringLiteral("Level ") + forms::PlainDecimal(mod_Misc.LevelUps + 1));
+  window->SkillLevelLabel().SetCaption(QStringLiteral("Skill Level ") + forms::SignedField(mod_Misc.LevelUps));
+  history.SetListIndex(history.ListCount() - 1);
+  RefreshLevelNotices();
+}
+
+}  // namespace korvinth

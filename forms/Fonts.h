@@ -1,0 +1,20 @@
+// The typefaces of the windows. The layouts ask for a display typeface that is
+// not free and for Arial; we use a free display face and Liberation Sans in
+// their places, and fall back to whatever the system offers.
+#pragma once
+
+#include <QFont>
+
+namespace forms {
+
+enum class Face {
+  Display,  // the windows' heading and command face
+  Arial,    // lists, descriptions, point labels
+  Sans,     // the platform's default dialog face
+};
+
+// A font of the given face at a size in points (as the layouts give them,
+// for a 96 dpi screen) and a weight from 100 to 900.
+QFont MakeFont(Face face, double points, int weight = 400);
+
+}  // namespace forms

@@ -1,0 +1,150 @@
+#include "forms/Widgets.h"
+
+#include <QKeyEvent>
+
+#include "forms/Form.h"
+#include "forms/Twips.h"
+
+namespace forms {
+namespace {
+
+void Place(QWidget& widget, int left, int top, int width, int height) {
+  widget.setGeometry(ToPixels(left, top, width, height));
+}
+
+// Runs the key handler; true when the key should go on to the widget.
+bool PassKey(const KeyPressHandler& handler, QKeyEvent* event) {
+  std::int16_t code = KeyAsciiOf(*event);
+  if (!handler || code == 0) return true;
+  handler(code);
+  return code != 0;
+}
+
+}  // namespace
+
+std::int16_t KeyAsciiOf(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Escape:
+      return 27;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return 13;
+    case Qt::Key_Backspace:
+      return 8;
+    case Qt::Key_Tab:
+      return 0;  // focus movement, not a character
+    default:
+      break;
+  }
+  const QString text = event.text();
+  if (text.size() == 1 && text[0].unicode() < 256) return static_cast<std::int16_t>(text[0].unicode());
+  return 0;
+}
+
+// List box ----------------------------------------------------------------
+
+ListBox::ListBox(Form& form, std::string name, int left, int top, int width, int height)
+    : QListWidget(&form), name_(std::move(name)) {
+  Place(*this, left, top, width, height);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setUniformItemSizes(true);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setFrameShape(QFrame::Box);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void ListBox::AddItem(const QString& text) { addItem(text); }
+
+void ListBox::RemoveItem(int index) {
+  if (index < 0 || index >= count()) return;
+  delete takeItem(index);
+}
+
+void ListBox::Clear() { clear(); }
+
+QString ListBox::List(int index) const {
+  const QListWidgetItem* line = item(index);
+  return line ? line->text() : QString();
+}
+
+void ListBox::SetListIndex(int index) {
+  if (index < 0 || index >= count()) {
+    setCurrentRow(-1);
+    return;
+  }
+  setCurrentRow(index);
+  scrollToItem(item(index));
+}
+
+QString ListBox::Text() const { return List(currentRow()); }
+
+QStringList ListBox::Lines() const {
+  QStringList lines;
+  lines.reserve(count());
+  for (int i = 0; i < count(); ++i) lines.append(item(i)->text());
+  return lines;
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+  if (PassKey(onKeyPress, event)) QListWidget::keyPressEvent(event);
+}
+
+// Text box ----------------------------------------------------------------
+
+TextBox::TextBox(Form& form, std::string name, int left, int top, int width, int height)
+    : QLineEdit(&form), name_(std::move(name)) {
+  Place(*this, left, top, width, height);
+  setFrame(false);
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+  if (PassKey(onKeyPress, event)) QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::keyReleaseEvent(QKeyEvent* event) {
+  QLineEdit::keyReleaseEvent(event);
+  if (onKeyUp && !event->isAutoRepeat()) onKeyUp();
+}
+
+// Option button -----------------------------------------------------------
+
+OptionButton::OptionButton(Form& form, std::string name, const QString& caption, int left, int top,
+                           int width, int height)
+    : QRadioButton(caption, &form), name_(std::move(name)) {
+  Place(*this, left, top, width, height);
+  connect(this, &QRadioButton::toggled, this, [this](bool on) {
+    if (on && onClick) onClick();
+  });
+}
+
+void OptionButton::keyPressEvent(QKeyEvent* event) {
+  if (PassKey(onKeyPress, event)) QRadioButton::keyPressEvent(event);
+}
+
+void OptionButton::focusInEvent(QFocusEvent* event) {
+  QRadioButton::focusInEvent(event);
+  setChecked(true);  // an option that takes the focus is selected
+}
+
+// Button ------------------------------------------------------------------
+
+Button::Button(Form& form, std::string name, int left, int top, int width, int height)
+    : QPushButton(&form), name_(std::move(name)) {
+  Place(*this, left, top, width, height);
+  setAutoDefault(false);
+  setDefault(false);
+  connect(this, &QPushButton::clicked, this, [this] {
+    if (onClick) onClick();
+  });
+}
+
+void Button::keyPressEvent(QKeyEvent* event) {
+  if (PassKey(onKeyPress, event)) QPushButton::keyPressEvent(event);
+}
+
+void Button::mouseMoveEvent(QMouseEvent* event) {
+  QPushButton::mouseMoveEvent(event);
+  event->ignore();  // the window's own hover handler sees moves over the button
+}
+
+}  // namespace forms
