@@ -378,4 +378,25 @@ TEST(PaladinStatShapes, RowsKeepTheirForm) {
   }
 }
 
+// Every Paladin statistic grows or levels off with the skill level, so a value
+// below the one before it (low or high end of a range) is a slip in the data;
+// this covers the irregular rows between their sampled cells.
+TEST(PaladinStatShapes, ValuesNeverFallWithTheLevel) {
+  for (const NamedTable& t : kTables) {
+    for (int s = 0; s < 10; ++s) {
+      for (int r = 0; r < 4; ++r) {
+        const StatRow& row = (*t.table)[s].rows[r];
+        if (row.same) continue;
+        for (int level = 2; level <= 20; ++level) {
+          const std::string before = Cell(row, level - 1), now = Cell(row, level);
+          const auto high = [](const std::string& v) { return std::stod(v.substr(v.find_last_of(' ') + 1)); };
+          EXPECT_LE(std::stod(before), std::stod(now))
+              << t.name << " " << Where(s, r + 1) << " level " << level;
+          EXPECT_LE(high(before), high(now)) << t.name << " " << Where(s, r + 1) << " level " << level;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace
