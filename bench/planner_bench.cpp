@@ -106,6 +106,7 @@ void OpenStatisticsWindow(benchmark::State& state) {
     mod_Misc.CurrentSkillLevel = 7;
     korvinth::frm_Menu->mnu_SkillInfo_Click();
     state.PauseTiming();
+    if (!korvinth::frm_SkillStats.Loaded()) state.SkipWithError("the statistics window did not open");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     state.ResumeTiming();
   }
