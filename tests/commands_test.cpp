@@ -13,7 +13,7 @@
 #include "core/MenuWindow.h"
 #include "core/Misc.h"
 #include "skilltrees/ClassWindow.h"
-#include "tests/support/Planner.h"
+#include "tests/support/NecroWindow.h"
 
 namespace {
 
@@ -23,28 +23,13 @@ using korvinth::frm_NecroSkill;
 using korvinth::kTrue;
 using korvinth::mod_Misc;
 
-constexpr int kSummon = 0;
-constexpr int kBone = 1;
-constexpr int kCurse = 2;
+using testing_support::kBone;
+using testing_support::kCurse;
+using testing_support::kSummon;
 
-class Commands : public testing_support::PlannerTest {
+class Commands : public testing_support::NecroWindowTest {
  protected:
-  // The window is loaded first: its load resets the level and the reserve.
-  void SetUp() override {
-    PlannerTest::SetUp();
-    W();
-  }
-  ClassWindow& W() { return *frm_NecroSkill; }
-  QString Points(int tree, int index) { return W().trees[tree].lbl[index]->Caption(); }
-  QStringList History() { return W().lb_SkillsPerLevel->Lines(); }
-  QString Last() { return History().isEmpty() ? QString() : History().last(); }
   void Undo() { W().lbl_UndoLast_Click(); }
-  void RightClick(int tree, int index, const std::string& item) {
-    desktop.menuChoices.push_back(item);
-    forms::MouseArgs args;
-    args.button = forms::kRightButton;
-    W().img_Tree_MouseDown(tree, static_cast<std::int16_t>(index), args);
-  }
   QByteArray Exported(const QString& name) {
     QFile file(QDir(folder.path()).filePath(name + ".txt"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
@@ -66,13 +51,13 @@ TEST_F(Commands, UndoReversesReserveLines) {
   RightClick(kBone, 1, "mnu_ReservePoint");
   RightClick(kBone, 1, "mnu_ReservePoint");
   RightClick(kBone, 1, "mnu_UseReserve");
-  ASSERT_EQ(Last(), "Reserved Slvl 1: Bone Armor");
+  ASSERT_EQ(LastLine(), "Reserved Slvl 1: Bone Armor");
   Undo();
   EXPECT_EQ(Points(kBone, 1), "0");
   EXPECT_EQ(mod_Misc.ReservedPoints, 2);
   EXPECT_EQ(mod_Misc.LevelUps, 4);
   EXPECT_EQ(W().lbl_Reserved->Caption(), "Reserved Points: 2");
-  ASSERT_EQ(Last(), "Clvl 5 Reserved For Later ");
+  ASSERT_EQ(LastLine(), "Clvl 5 Reserved For Later ");
   Undo();
   EXPECT_EQ(mod_Misc.LevelUps, 3);
   EXPECT_EQ(mod_Misc.ReservedPoints, 1);
@@ -90,17 +75,17 @@ TEST_F(Commands, UndoReversesQuestLinesAndTheirCaptions) {
   RightClick(kBone, 0, "mnu_DenOfEvil");
   RightClick(kBone, 0, "mnu_DenOfEvil");
   RightClick(kBone, 1, "mnu_BookOfSkill");
-  ASSERT_EQ(Last(), "Book of Skill: Normal Slvl 1: Bone Armor");
+  ASSERT_EQ(LastLine(), "Book of Skill: Normal Slvl 1: Bone Armor");
   Undo();
   EXPECT_EQ(mod_Misc.BookOfSkillUses, 0);
   EXPECT_EQ(frm_Menu->mnu_BookOfSkill.Caption(), "&Book of Skill (Normal)");
-  ASSERT_EQ(Last(), "Den Of Evil: Nightmare Slvl 2: Teeth");
+  ASSERT_EQ(LastLine(), "Den Of Evil: Nightmare Slvl 2: Teeth");
   Undo();
   EXPECT_EQ(Points(kBone, 0), "1");
   EXPECT_EQ(mod_Misc.DenOfEvilUses, 1);
   EXPECT_EQ(frm_Menu->mnu_DenOfEvil.Caption(), "&Den Of Evil (Nightmare)");
   Undo();
-  ASSERT_EQ(Last(), "Izual Quest Point:(1) Nightmare Slvl 3: Terror");
+  ASSERT_EQ(LastLine(), "Izual Quest Point:(1) Nightmare Slvl 3: Terror");
   Undo();
   EXPECT_EQ(Points(kCurse, 4), "2");
   EXPECT_EQ(mod_Misc.DeathOfIzualUses, 2);

@@ -6,7 +6,7 @@
 #include "core/MenuWindow.h"
 #include "core/Misc.h"
 #include "skilltrees/ClassWindow.h"
-#include "tests/support/Planner.h"
+#include "tests/support/NecroWindow.h"
 
 namespace {
 
@@ -16,26 +16,12 @@ using korvinth::frm_NecroSkill;
 using korvinth::kTrue;
 using korvinth::mod_Misc;
 
-// Trees of the Necromancer window, left to right.
-constexpr int kSummon = 0;
-constexpr int kBone = 1;
-constexpr int kCurse = 2;
+using testing_support::kBone;
+using testing_support::kCurse;
+using testing_support::kSummon;
 
-class PointAllocation : public testing_support::PlannerTest {
+class PointAllocation : public testing_support::NecroWindowTest {
  protected:
-  // The window is loaded first: its load resets the level and the reserve.
-  void SetUp() override {
-    PlannerTest::SetUp();
-    W();
-  }
-  ClassWindow& W() { return *frm_NecroSkill; }
-  QString Points(int tree, int index) { return W().trees[tree].lbl[index]->Caption(); }
-  void SetPoints(int tree, int index, int points) {
-    W().trees[tree].lbl[index]->SetCaption(QString::number(points));
-  }
-  QString LastLine() { return W().lb_SkillsPerLevel->List(W().lb_SkillsPerLevel->ListCount() - 1); }
-  QString Notice() { return W().lbl_UnAvail->Visible() ? W().lbl_UnAvail->Caption() : QString(); }
-  void Click(int tree, int index) { W().img_Tree_Click(tree, static_cast<std::int16_t>(index)); }
   // Refuses and checks that nothing but the notice changed.
   void ExpectRefused(int tree, int index, const QString& message) {
     const int lines = W().lb_SkillsPerLevel->ListCount();

@@ -8,7 +8,7 @@
 #include "core/Notices.h"
 #include "core/Quests.h"
 #include "skilltrees/ClassWindow.h"
-#include "tests/support/Planner.h"
+#include "tests/support/NecroWindow.h"
 
 namespace {
 
@@ -18,29 +18,14 @@ using korvinth::frm_NecroSkill;
 using korvinth::kTrue;
 using korvinth::mod_Misc;
 
-constexpr int kSummon = 0;
-constexpr int kBone = 1;
-constexpr int kCurse = 2;
+using testing_support::kBone;
+using testing_support::kCurse;
+using testing_support::kSummon;
 
 const char* const kBase[] = {"&Reserve Skill Point", "&Use Reserved Point"};
 
-class Popup : public testing_support::PlannerTest {
+class Popup : public testing_support::NecroWindowTest {
  protected:
-  // The window is loaded first: its load resets the level and the reserve.
-  void SetUp() override {
-    PlannerTest::SetUp();
-    W();
-  }
-  ClassWindow& W() { return *frm_NecroSkill; }
-  QString LastLine() { return W().lb_SkillsPerLevel->List(W().lb_SkillsPerLevel->ListCount() - 1); }
-  QString Notice() { return W().lbl_UnAvail->Visible() ? W().lbl_UnAvail->Caption() : QString(); }
-  // A right press on a skill, choosing `item` ("" dismisses the menu).
-  void RightClick(int tree, int index, const std::string& item = "") {
-    desktop.menuChoices.push_back(item);
-    forms::MouseArgs args;
-    args.button = forms::kRightButton;
-    W().img_Tree_MouseDown(tree, static_cast<std::int16_t>(index), args);
-  }
   QStringList Shown() { return desktop.popups.back().captions; }
   void LevelUp(int times) {
     for (int i = 0; i < times; ++i) {
