@@ -24,20 +24,20 @@ constexpr int kLevelTops[4] = {945, 2625, 4290, 5955};
 constexpr int kValueTops[4] = {1215, 2880, 4545, 6210};
 constexpr char kRowLetters[4] = {'A', 'B', 'C', 'D'};
 
-// The tables in the order the tree codes are compared.
+// The table procedures in the order the tree codes are compared.
 struct TreeTable {
   const char* code;
-  const StatTable* table;
+  StatsWindow::TableProcedure procedure;
 };
 const TreeTable kTreeTables[] = {
-    {"NecroCurse", &kNecroCurseStats}, {"NecroBone", &kNecroBoneStats},
-    {"NecroSummon", &kNecroSummonStats}, {"BarBarCM", &kBarBarCMStats},
-    {"BarBarWC", &kBarBarWCStats},     {"BarBarCS", &kBarBarCSStats},
-    {"AmazonJS", &kAmazonJSStats},     {"AmazonPM", &kAmazonPMStats},
-    {"AmazonBC", &kAmazonBCStats},     {"SorcCold", &kSorcColdStats},
-    {"SorcLight", &kSorcLightStats},   {"SorcFire", &kSorcFireStats},
-    {"PaladinDef", &kPaladinDefStats}, {"PaladinOff", &kPaladinOffStats},
-    {"PaladinCom", &kPaladinComStats},
+    {"NecroCurse", &StatsWindow::Necro_Curse}, {"NecroBone", &StatsWindow::Necro_Bone},
+    {"NecroSummon", &StatsWindow::Necro_Summon}, {"BarBarCM", &StatsWindow::BarBar_CM},
+    {"BarBarWC", &StatsWindow::BarBar_WC},     {"BarBarCS", &StatsWindow::BarBar_CS},
+    {"AmazonJS", &StatsWindow::Amazon_JS},     {"AmazonPM", &StatsWindow::Amazon_PM},
+    {"AmazonBC", &StatsWindow::Amazon_BC},     {"SorcCold", &StatsWindow::Sorc_Cold},
+    {"SorcLight", &StatsWindow::Sorc_Light},   {"SorcFire", &StatsWindow::Sorc_Fire},
+    {"PaladinDef", &StatsWindow::Paladin_Def}, {"PaladinOff", &StatsWindow::Paladin_Off},
+    {"PaladinCom", &StatsWindow::Paladin_Com},
 };
 
 QString Text(std::string_view text) {
@@ -113,12 +113,12 @@ void StatsWindow::Form_Load() {
     for (auto& row : lbl_Stat) row[column]->SetForeColor(kOrange);
     for (auto& row : lbl_SkillLevel) row[column]->SetForeColor(kOrange);
   }
-  if (const StatTable* table = TableFor(mod_Misc.CurrentTree)) FillTable(*table);
+  if (const TableProcedure procedure = ProcedureFor(mod_Misc.CurrentTree)) (this->*procedure)();
 }
 
-const StatTable* StatsWindow::TableFor(const QString& treeCode) {
+StatsWindow::TableProcedure StatsWindow::ProcedureFor(const QString& treeCode) {
   for (const TreeTable& entry : kTreeTables) {
-    if (treeCode == QLatin1String(entry.code)) return entry.table;
+    if (treeCode == QLatin1String(entry.code)) return entry.procedure;
   }
   return nullptr;
 }

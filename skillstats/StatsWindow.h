@@ -33,8 +33,27 @@ class StatsWindow : public forms::Form {
   // an index outside 0 to 9 writes nothing.
   void FillTable(const StatTable& table);
 
-  // The table of a tree code, or nullptr for a code that has none.
-  static const StatTable* TableFor(const QString& treeCode);
+  // The fifteen table procedures, one per tree: each fills the window from
+  // its tree's constant table.
+  void Necro_Curse() { FillTable(kNecroCurseStats); }
+  void Necro_Bone() { FillTable(kNecroBoneStats); }
+  void Necro_Summon() { FillTable(kNecroSummonStats); }
+  void BarBar_CM() { FillTable(kBarBarCMStats); }
+  void BarBar_WC() { FillTable(kBarBarWCStats); }
+  void BarBar_CS() { FillTable(kBarBarCSStats); }
+  void Amazon_JS() { FillTable(kAmazonJSStats); }
+  void Amazon_PM() { FillTable(kAmazonPMStats); }
+  void Amazon_BC() { FillTable(kAmazonBCStats); }
+  void Sorc_Cold() { FillTable(kSorcColdStats); }
+  void Sorc_Light() { FillTable(kSorcLightStats); }
+  void Sorc_Fire() { FillTable(kSorcFireStats); }
+  void Paladin_Def() { FillTable(kPaladinDefStats); }
+  void Paladin_Off() { FillTable(kPaladinOffStats); }
+  void Paladin_Com() { FillTable(kPaladinComStats); }
+
+  // The table procedure of a tree code, or nullptr for a code that has none.
+  using TableProcedure = void (StatsWindow::*)();
+  static TableProcedure ProcedureFor(const QString& treeCode);
 };
 
 extern forms::FormRef<StatsWindow> frm_SkillStats;

@@ -60,16 +60,27 @@ TEST_F(Stats, FillsEveryCaptionFromTheTable) {
   EXPECT_EQ(w.Caption(), "Skill Stats");
 }
 
-TEST_F(Stats, EveryTreeCodeHasItsTable) {
-  for (const char* code : {"NecroBone", "NecroCurse", "NecroSummon", "AmazonBC", "AmazonJS", "AmazonPM",
-                           "BarBarCM", "BarBarCS", "BarBarWC", "PaladinCom", "PaladinOff", "PaladinDef",
-                           "SorcCold", "SorcFire", "SorcLight"}) {
+TEST_F(Stats, EveryTreeCodeOpensItsOwnTable) {
+  const std::pair<const char*, const korvinth::StatTable*> trees[] = {
+      {"NecroBone", &korvinth::kNecroBoneStats},   {"NecroCurse", &korvinth::kNecroCurseStats},
+      {"NecroSummon", &korvinth::kNecroSummonStats}, {"AmazonBC", &korvinth::kAmazonBCStats},
+      {"AmazonJS", &korvinth::kAmazonJSStats},     {"AmazonPM", &korvinth::kAmazonPMStats},
+      {"BarBarCM", &korvinth::kBarBarCMStats},     {"BarBarCS", &korvinth::kBarBarCSStats},
+      {"BarBarWC", &korvinth::kBarBarWCStats},     {"PaladinCom", &korvinth::kPaladinComStats},
+      {"PaladinOff", &korvinth::kPaladinOffStats}, {"PaladinDef", &korvinth::kPaladinDefStats},
+      {"SorcCold", &korvinth::kSorcColdStats},     {"SorcFire", &korvinth::kSorcFireStats},
+      {"SorcLight", &korvinth::kSorcLightStats}};
+  for (const auto& [code, table] : trees) {
     for (int index = 0; index < 10; ++index) {
       const StatsWindow& w = Open(code, index, 0);
-      EXPECT_TRUE(w.lbl_CurrentSkill->Caption().startsWith("Current Skill: ")) << code << index;
+      const korvinth::StatSkill& skill = (*table)[static_cast<std::size_t>(index)];
+      EXPECT_EQ(w.lbl_CurrentSkill->Caption().toStdString(), skill.caption) << code << index;
       for (int row = 0; row < 4; ++row) {
-        EXPECT_NE(w.lbl_StatTitle[row]->Caption(), QString("Stat Title %1").arg(row + 1)) << code << index;
-        for (int k = 0; k < 20; ++k) EXPECT_NE(w.lbl_Stat[row][k]->Caption(), "Label 1") << code << index;
+        const korvinth::StatRow& stats = skill.rows[static_cast<std::size_t>(row)];
+        EXPECT_EQ(w.lbl_StatTitle[row]->Caption().toStdString(), stats.title) << code << index;
+        for (int k = 0; k < 20; ++k) {
+          EXPECT_EQ(w.lbl_Stat[row][k]->Caption().toStdString(), stats.values[stats.same ? 0 : k]) << code << index;
+        }
       }
     }
   }
