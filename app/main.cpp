@@ -15,8 +15,9 @@ int main(int argc, char** argv) {
   // links it into the program.
   static_cast<void>(korvinth::frm_SkillStats.Name());
 
-  // The start window shows itself while it loads the portraits.
-  korvinth::frm_MainSelect.Show();
+  // Loading the start window shows it while the portraits load; a class
+  // chosen during the load hides it again, so it is not shown a second time.
+  korvinth::frm_MainSelect.Get();
   int status = 0;
   if (!platform.Ending()) status = QApplication::exec();
   forms::UnloadAllForms();
