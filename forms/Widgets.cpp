@@ -1,6 +1,7 @@
 #include "forms/Widgets.h"
 
 #include <QKeyEvent>
+#include <QTimer>
 
 #include "forms/Form.h"
 #include "forms/Twips.h"
@@ -73,7 +74,14 @@ void ListBox::SetListIndex(int index) {
     return;
   }
   setCurrentRow(index);
-  scrollToItem(item(index));
+  // Bringing the line into view lays out the whole list; it is done once,
+  // when the event loop next runs, however many lines were added meanwhile.
+  if (scrollPending_) return;
+  scrollPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    scrollPending_ = false;
+    if (QListWidgetItem* current = currentItem()) scrollToItem(current);
+  });
 }
 
 QString ListBox::Text() const { return List(currentRow()); }

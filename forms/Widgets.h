@@ -46,6 +46,7 @@ class ListBox : public QListWidget {
 
  private:
   std::string name_;
+  bool scrollPending_ = false;
 };
 
 class TextBox : public QLineEdit {
