@@ -41,7 +41,6 @@ namespace {
 
 constexpr int kRows[] = {1, 6, 12, 18, 24, 30};
 constexpr int kRowLabelTops[] = {555, 1365, 2160, 2985, 3870, 4680};
-constexpr int kBandTops[] = {315, 1125, 1935, 2790, 3645, 4470};
 const char* const kHeadingNames[] = {"lbl_Summon", "lbl_PB", "Label1"};
 constexpr TwipsRect kHeadingRects[] = {{1365, 0, 2745, 300}, {4155, 15, 2760, 300},
                                                   {6930, 0, 2685, 300}};

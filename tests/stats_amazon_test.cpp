@@ -3,83 +3,20 @@
 // checked over every row.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <regex>
 #include <string>
-#include <string_view>
 
 #include "skillstats/StatTable.h"
+#include "tests/support/StatChecks.h"
 
 namespace {
 
-using korvinth::StatRow;
-using korvinth::StatSkill;
-using korvinth::StatTable;
-
-// ---- Caption forms, built independently of the tables ----
-
-std::string Whole(int n) { return std::to_string(n); }
-
-// Signed whole number: "+" before positive values, none on zero.
-std::string Signed(int n) { return n > 0 ? "+" + std::to_string(n) : std::to_string(n); }
-
-std::string Range(int lo, int hi) { return std::to_string(lo) + "- " + std::to_string(hi); }
-
-// num / den (not negative) cut, not rounded, to one decimal; the decimal digit
-// is always written.
-std::string Cut1(int num, int den) {
-  const int tenths = num * 10 / den;
-  char text[16];
-  std::snprintf(text, sizeof text, "%d.%d", tenths / 10, tenths % 10);
-  return text;
-}
+using namespace stat_checks;
 
 // s + (level - 1) / 4, cut to one decimal.
 std::string Quarter(int s, int level) { return Cut1(4 * s + level - 1, 4); }
 
-// A mana cost that starts at startHalves / 2 and rises half a point a level
-// while below 12; from the first 12.0 on, every whole value is shown at two
-// consecutive levels. Walked level by level.
-std::string PairedHalves(int startHalves, int level) {
-  int halves = startHalves;
-  int shown = 1;  // levels the current value has been shown at
-  for (int l = 2; l <= level; ++l) {
-    if (halves < 24) {
-      ++halves;
-      shown = 1;
-    } else if (shown == 2) {
-      halves += 2;
-      shown = 1;
-    } else {
-      ++shown;
-    }
-  }
-  return Cut1(halves, 2);
-}
-
-// The caption a row shows at level (1 to 20).
-std::string Cell(const StatRow& row, int level) {
-  return std::string(row.same ? row.values[0] : row.values[level - 1]);
-}
-
-std::string Where(int skill, int row) {
-  return "skill " + std::to_string(skill) + " row " + std::to_string(row);
-}
-
 // ---- Headings, titles and the rows a skill leaves unused ----
-
-struct SkillLayout {
-  const char* name;
-  const char* titles[4];
-};
-
-void CheckLayout(const StatTable& table, const SkillLayout (&layout)[10]) {
-  for (int s = 0; s < 10; ++s) {
-    SCOPED_TRACE("skill " + std::to_string(s));
-    EXPECT_EQ(table[s].caption, std::string("Current Skill: ") + layout[s].name);
-    for (int r = 0; r < 4; ++r) EXPECT_EQ(table[s].rows[r].title, layout[s].titles[r]) << "row " << r + 1;
-  }
-}
 
 constexpr const char* kNU = "Not Used";
 
@@ -126,24 +63,6 @@ const SkillLayout kJSLayout[10] = {
 
 // ---- Rows given by a rule ----
 
-struct RuleCase {
-  int skill;
-  int row;  // 1 to 4
-  std::string (*value)(int level);
-};
-
-void CheckRuleRows(const StatTable& table, const RuleCase* begin, const RuleCase* end) {
-  for (const RuleCase* c = begin; c != end; ++c) {
-    SCOPED_TRACE(Where(c->skill, c->row));
-    const StatRow& row = table[c->skill].rows[c->row - 1];
-    for (int level = 1; level <= 20; ++level) {
-      EXPECT_EQ(Cell(row, level), c->value(level)) << "level " << level;
-    }
-  }
-}
-
-std::string Text(const char* s) { return s; }
-
 const RuleCase kBCRules[] = {
     {0, 1, [](int l) { return Signed(l - 1); }},
     // 1.5 falling by an eighth a level, in eighths; nothing left is a bare "0".
@@ -156,7 +75,7 @@ const RuleCase kBCRules[] = {
     {3, 1, [](int l) { return Whole(l + 1); }},
     {3, 2, [](int l) { return Whole(l + 3); }},
     {4, 1, [](int l) { return Range(5 * l - 3, 5 * l - 1); }},
-    {4, 2, [](int l) { return PairedHalves(10, l); }},
+    {4, 2, [](int l) { return HalfPointMana(10, l); }},
     {5, 1, [](int l) { return Range(4 * l + 2, 4 * l + 6); }},
     {5, 2, [](int l) { return Cut1(20 + 2 * (l - 1), 10); }},
     {5, 3, [](int l) { return Quarter(4, l); }},
@@ -212,28 +131,14 @@ const RuleCase kJSRules[] = {
     {8, 1, [](int l) { return Range(1, 14 + 2 * (l - 1)); }},
     {8, 2, [](int l) { return Whole(2 + (l - 1)); }},
     {8, 3, [](int l) { return Range(5 + 10 * (l - 1), 25 + 10 * (l - 1)); }},
-    {8, 4, [](int l) { return PairedHalves(18, l); }},
+    {8, 4, [](int l) { return HalfPointMana(18, l); }},
     {9, 1, [](int l) { return Range(1, 40 + 4 * (l - 1)); }},
     {9, 2, [](int l) { return Whole(2 + (l - 1)); }},
     {9, 3, [](int l) { return Range(1 + 10 * (l - 1), 40 + 10 * (l - 1)); }},
-    {9, 4, [](int l) { return PairedHalves(20, l); }},
+    {9, 4, [](int l) { return HalfPointMana(20, l); }},
 };
 
 // ---- Rows listed value by value: a sample of their cells ----
-
-struct SampleCase {
-  int skill;
-  int row;
-  int level;
-  const char* text;
-};
-
-void CheckSamples(const StatTable& table, const SampleCase* begin, const SampleCase* end) {
-  for (const SampleCase* c = begin; c != end; ++c) {
-    SCOPED_TRACE(Where(c->skill, c->row) + " level " + std::to_string(c->level));
-    EXPECT_EQ(Cell(table[c->skill].rows[c->row - 1], c->level), c->text);
-  }
-}
 
 const SampleCase kBCSamples[] = {
     // Exploding Arrow's cost repeats whole values once it reaches 12.
@@ -276,23 +181,15 @@ const SampleCase kJSSamples[] = {
 
 TEST(AmazonBCStats, HeadingsAndTitles) { CheckLayout(korvinth::kAmazonBCStats, kBCLayout); }
 
-TEST(AmazonBCStats, RuleRowsMatchAtEveryLevel) {
-  CheckRuleRows(korvinth::kAmazonBCStats, std::begin(kBCRules), std::end(kBCRules));
-}
+TEST(AmazonBCStats, RuleRowsMatchAtEveryLevel) { CheckRuleRows(korvinth::kAmazonBCStats, kBCRules); }
 
-TEST(AmazonBCStats, ListedRowSamples) {
-  CheckSamples(korvinth::kAmazonBCStats, std::begin(kBCSamples), std::end(kBCSamples));
-}
+TEST(AmazonBCStats, ListedRowSamples) { CheckSamples(korvinth::kAmazonBCStats, kBCSamples); }
 
 TEST(AmazonPMStats, HeadingsAndTitles) { CheckLayout(korvinth::kAmazonPMStats, kPMLayout); }
 
-TEST(AmazonPMStats, RuleRowsMatchAtEveryLevel) {
-  CheckRuleRows(korvinth::kAmazonPMStats, std::begin(kPMRules), std::end(kPMRules));
-}
+TEST(AmazonPMStats, RuleRowsMatchAtEveryLevel) { CheckRuleRows(korvinth::kAmazonPMStats, kPMRules); }
 
-TEST(AmazonPMStats, ListedRowSamples) {
-  CheckSamples(korvinth::kAmazonPMStats, std::begin(kPMSamples), std::end(kPMSamples));
-}
+TEST(AmazonPMStats, ListedRowSamples) { CheckSamples(korvinth::kAmazonPMStats, kPMSamples); }
 
 TEST(AmazonPMStats, EvadeShowsDodgeValues) {
   for (int level = 1; level <= 20; ++level) {
@@ -304,13 +201,9 @@ TEST(AmazonPMStats, EvadeShowsDodgeValues) {
 
 TEST(AmazonJSStats, HeadingsAndTitles) { CheckLayout(korvinth::kAmazonJSStats, kJSLayout); }
 
-TEST(AmazonJSStats, RuleRowsMatchAtEveryLevel) {
-  CheckRuleRows(korvinth::kAmazonJSStats, std::begin(kJSRules), std::end(kJSRules));
-}
+TEST(AmazonJSStats, RuleRowsMatchAtEveryLevel) { CheckRuleRows(korvinth::kAmazonJSStats, kJSRules); }
 
-TEST(AmazonJSStats, ListedRowSamples) {
-  CheckSamples(korvinth::kAmazonJSStats, std::begin(kJSSamples), std::end(kJSSamples));
-}
+TEST(AmazonJSStats, ListedRowSamples) { CheckSamples(korvinth::kAmazonJSStats, kJSSamples); }
 
 // The two javelins share their poison ranges, and each level's range starts
 // where the previous one ended.
@@ -333,84 +226,24 @@ TEST(AmazonJSStats, PoisonRangesAreSharedAndChained) {
 
 // ---- Caption shape over every row of the three tables ----
 
-struct NamedTable {
-  const char* name;
-  const StatTable* table;
-};
-
 const NamedTable kTables[] = {{"AmazonBC", &korvinth::kAmazonBCStats},
                               {"AmazonPM", &korvinth::kAmazonPMStats},
                               {"AmazonJS", &korvinth::kAmazonJSStats}};
 
 // The only rows whose values carry a sign: Magic Arrow's damage bonus, Inner
 // Sight's enemy defense and Jab's damage.
-bool MayCarrySign(std::string_view tree, int skill, int row) {
-  return skill == 0 && row == (tree == "AmazonBC" ? 1 : 2);
-}
+const SignedRow kSignedRows[] = {{{&korvinth::kAmazonBCStats, 0, 1}, Sign::kSigned},
+                                 {{&korvinth::kAmazonPMStats, 0, 2}, Sign::kSigned},
+                                 {{&korvinth::kAmazonJSStats, 0, 2}, Sign::kSigned}};
 
-// Rows that mix bare whole numbers with one-decimal values.
-bool MixesForms(std::string_view tree, int skill, int row) {
-  return (tree == "AmazonBC" && skill == 0 && row == 2) || (tree == "AmazonPM" && skill == 6 && row == 2);
-}
+// Rows that mix bare whole numbers with one-decimal values: Magic Arrow's and
+// Decoy's mana costs.
+const RowRef kMixedRows[] = {{&korvinth::kAmazonBCStats, 0, 2}, {&korvinth::kAmazonPMStats, 6, 2}};
 
-TEST(AmazonStatShapes, HeadingsNameTheSkill) {
-  for (const NamedTable& t : kTables) {
-    for (const StatSkill& skill : *t.table) {
-      EXPECT_TRUE(skill.caption.starts_with("Current Skill: ")) << t.name << ": " << skill.caption;
-      EXPECT_GT(skill.caption.size(), std::string_view("Current Skill: ").size()) << t.name;
-    }
-  }
-}
+TEST(AmazonStatShapes, HeadingsNameTheSkill) { CheckHeadings(kTables); }
 
 TEST(AmazonStatShapes, RowsKeepTheirForm) {
-  const std::regex whole(R"(0|[1-9]\d*)");
-  const std::regex signedWhole(R"(0|[+-][1-9]\d*)");
-  const std::regex oneDecimal(R"((0|[1-9]\d*)\.\d)");
-  const std::regex range(R"((0|[1-9]\d*)- ([1-9]\d*))");
-  for (const NamedTable& t : kTables) {
-    for (int s = 0; s < 10; ++s) {
-      for (int r = 0; r < 4; ++r) {
-        const StatRow& row = (*t.table)[s].rows[r];
-        SCOPED_TRACE(std::string(t.name) + " " + Where(s, r + 1));
-        ASSERT_FALSE(row.title.empty());
-        if (row.title == "Not Used") {
-          EXPECT_TRUE(row.same);
-          EXPECT_TRUE(row.values[0].empty());
-          continue;
-        }
-        if (row.same) {
-          EXPECT_FALSE(row.values[0].empty());
-        } else {
-          bool allEqual = true;
-          for (std::string_view v : row.values) {
-            EXPECT_NE(v.data(), nullptr);
-            EXPECT_FALSE(v.empty());
-            allEqual = allEqual && v == row.values[0];
-          }
-          EXPECT_FALSE(allEqual) << "20 equal values belong in a Same row";
-        }
-        const bool mayCarrySign = MayCarrySign(t.name, s, r + 1);
-        const int cells = row.same ? 1 : 20;
-        int decimals = 0;
-        for (int i = 0; i < cells; ++i) {
-          const std::string v(row.values[i]);
-          const bool isDecimal = std::regex_match(v, oneDecimal);
-          std::smatch m;
-          if (std::regex_match(v, m, range)) {
-            EXPECT_LE(std::stoi(m[1]), std::stoi(m[2])) << v;
-          } else {
-            EXPECT_TRUE(isDecimal || std::regex_match(v, mayCarrySign ? signedWhole : whole))
-                << "'" << v << "'";
-          }
-          decimals += isDecimal ? 1 : 0;
-        }
-        // A one-decimal row writes its decimal at every level, ".0" included.
-        if (decimals > 0 && !MixesForms(t.name, s, r + 1)) {
-          EXPECT_EQ(decimals, cells);
-        }
-      }
-    }
-  }
+  CheckRowShapes(kTables, {.signedRows = kSignedRows, .mixedRows = kMixedRows});
 }
 
 }  // namespace

@@ -3,65 +3,16 @@
 // forms are checked over every row.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <regex>
 #include <string>
-#include <string_view>
 
 #include "skillstats/StatTable.h"
+#include "tests/support/StatChecks.h"
 
 namespace {
 
-using korvinth::StatRow;
-using korvinth::StatSkill;
-using korvinth::StatTable;
-
-// ---- Caption forms, built independently of the tables ----
-
-std::string Whole(int n) { return std::to_string(n); }
-
-// A whole number that always shows its sign, "+0" included.
-std::string Plus(int n) { return (n < 0 ? "" : "+") + std::to_string(n); }
-
-std::string Range(int lo, int hi) { return std::to_string(lo) + "- " + std::to_string(hi); }
-
-// num / den cut (not rounded) to one decimal, always with the decimal digit.
-std::string Cut1(int num, int den) {
-  const int tenths = num * 10 / den;
-  char text[16];
-  std::snprintf(text, sizeof text, "%d.%d", tenths / 10, tenths % 10);
-  return text;
-}
-
-// A value given in tenths, written with one decimal.
-std::string Tenths(int tenths) { return Cut1(tenths, 10); }
-
-std::string Text(const char* s) { return s; }
-
-// The caption a row shows at level (1 to 20).
-std::string Cell(const StatRow& row, int level) {
-  return std::string(row.same ? row.values[0] : row.values[level - 1]);
-}
+using namespace stat_checks;
 
 // ---- Rows given by a rule ----
-
-struct RuleCase {
-  int skill;
-  int row;  // 1 to 4
-  const char* title;
-  std::string (*value)(int level);
-};
-
-void CheckRuleRows(const StatTable& table, const RuleCase* begin, const RuleCase* end) {
-  for (const RuleCase* c = begin; c != end; ++c) {
-    SCOPED_TRACE("skill " + std::to_string(c->skill) + " row " + std::to_string(c->row));
-    const StatRow& row = table[c->skill].rows[c->row - 1];
-    EXPECT_EQ(row.title, c->title);
-    for (int level = 1; level <= 20; ++level) {
-      EXPECT_EQ(Cell(row, level), c->value(level)) << "level " << level;
-    }
-  }
-}
 
 const RuleCase kCombatRules[] = {
     {0, 1, "Damage", [](int l) { return Plus(l); }},
@@ -149,24 +100,6 @@ const RuleCase kMasteryRules[] = {
 
 // ---- Irregular rows: a sample of their cells ----
 
-struct SampleCase {
-  int skill;
-  int row;
-  const char* title;
-  int level;
-  const char* text;
-};
-
-void CheckSamples(const StatTable& table, const SampleCase* begin, const SampleCase* end) {
-  for (const SampleCase* c = begin; c != end; ++c) {
-    SCOPED_TRACE("skill " + std::to_string(c->skill) + " row " + std::to_string(c->row) + " level " +
-                 std::to_string(c->level));
-    const StatRow& row = table[c->skill].rows[c->row - 1];
-    EXPECT_EQ(row.title, c->title);
-    EXPECT_EQ(Cell(row, c->level), c->text);
-  }
-}
-
 const SampleCase kCombatSamples[] = {
     {1, 1, "Radius (Yards)", 1, "4.6"},         {1, 1, "Radius (Yards)", 2, "7.3"},
     {1, 1, "Radius (Yards)", 4, "10.0"},        {1, 1, "Radius (Yards)", 9, "14.0"},
@@ -207,23 +140,7 @@ const SampleCase kMasterySamples[] = {
 
 // ---- Headings and the rows a skill leaves unused ----
 
-// Skill names in index order, and per skill a four-letter mask of its rows:
-// 'N' for a "Not Used" row, '.' for a row in use.
-struct TreeLayout {
-  const char* names[10];
-  const char* unused[10];
-};
-
-void CheckLayout(const StatTable& table, const TreeLayout& layout) {
-  for (int s = 0; s < 10; ++s) {
-    SCOPED_TRACE("skill " + std::to_string(s));
-    EXPECT_EQ(table[s].caption, std::string("Current Skill: ") + layout.names[s]);
-    for (int r = 0; r < 4; ++r) {
-      EXPECT_EQ(table[s].rows[r].title == "Not Used", layout.unused[s][r] == 'N') << "row " << r + 1;
-    }
-  }
-}
-
+// Per skill its row mask: 'N' for a "Not Used" row, '.' for a row in use.
 const TreeLayout kCombatLayout = {
     {"Bash", "Leap", "Double Swing", "Stun", "Double Throw", "Leap Attack", "Concentrate", "Frenzy",
      "Whirlwind", "Beserk"},
@@ -251,13 +168,9 @@ bool SameRow(const StatRow& a, const StatRow& b) {
 
 // ---- Per-tree suites ----
 
-TEST(BarBarCSStats, RuleRowsMatchAtEveryLevel) {
-  CheckRuleRows(korvinth::kBarBarCSStats, std::begin(kCombatRules), std::end(kCombatRules));
-}
+TEST(BarBarCSStats, RuleRowsMatchAtEveryLevel) { CheckRuleRows(korvinth::kBarBarCSStats, kCombatRules); }
 
-TEST(BarBarCSStats, IrregularRowSamples) {
-  CheckSamples(korvinth::kBarBarCSStats, std::begin(kCombatSamples), std::end(kCombatSamples));
-}
+TEST(BarBarCSStats, IrregularRowSamples) { CheckSamples(korvinth::kBarBarCSStats, kCombatSamples); }
 
 TEST(BarBarCSStats, HeadingsAndUnusedRows) { CheckLayout(korvinth::kBarBarCSStats, kCombatLayout); }
 
@@ -265,23 +178,15 @@ TEST(BarBarCSStats, LeapAndLeapAttackShareTheirRadii) {
   EXPECT_TRUE(SameRow(korvinth::kBarBarCSStats[1].rows[0], korvinth::kBarBarCSStats[5].rows[0]));
 }
 
-TEST(BarBarWCStats, RuleRowsMatchAtEveryLevel) {
-  CheckRuleRows(korvinth::kBarBarWCStats, std::begin(kWarcryRules), std::end(kWarcryRules));
-}
+TEST(BarBarWCStats, RuleRowsMatchAtEveryLevel) { CheckRuleRows(korvinth::kBarBarWCStats, kWarcryRules); }
 
-TEST(BarBarWCStats, IrregularRowSamples) {
-  CheckSamples(korvinth::kBarBarWCStats, std::begin(kWarcrySamples), std::end(kWarcrySamples));
-}
+TEST(BarBarWCStats, IrregularRowSamples) { CheckSamples(korvinth::kBarBarWCStats, kWarcrySamples); }
 
 TEST(BarBarWCStats, HeadingsAndUnusedRows) { CheckLayout(korvinth::kBarBarWCStats, kWarcryLayout); }
 
-TEST(BarBarCMStats, RuleRowsMatchAtEveryLevel) {
-  CheckRuleRows(korvinth::kBarBarCMStats, std::begin(kMasteryRules), std::end(kMasteryRules));
-}
+TEST(BarBarCMStats, RuleRowsMatchAtEveryLevel) { CheckRuleRows(korvinth::kBarBarCMStats, kMasteryRules); }
 
-TEST(BarBarCMStats, IrregularRowSamples) {
-  CheckSamples(korvinth::kBarBarCMStats, std::begin(kMasterySamples), std::end(kMasterySamples));
-}
+TEST(BarBarCMStats, IrregularRowSamples) { CheckSamples(korvinth::kBarBarCMStats, kMasterySamples); }
 
 TEST(BarBarCMStats, HeadingsAndUnusedRows) { CheckLayout(korvinth::kBarBarCMStats, kMasteryLayout); }
 
@@ -300,75 +205,18 @@ TEST(BarBarCMStats, WeaponMasteryGroupsShareTheirRows) {
 
 // ---- Caption shape over every row of the three tables ----
 
-struct NamedTable {
-  const char* name;
-  const StatTable* table;
-};
-
 const NamedTable kTables[] = {{"BarBarCS", &korvinth::kBarBarCSStats},
                               {"BarBarWC", &korvinth::kBarBarWCStats},
                               {"BarBarCM", &korvinth::kBarBarCMStats}};
 
-TEST(BarbarianStatShapes, HeadingsNameTheSkill) {
-  for (const NamedTable& t : kTables) {
-    for (const StatSkill& skill : *t.table) {
-      EXPECT_TRUE(skill.caption.starts_with("Current Skill: ")) << t.name << ": " << skill.caption;
-      EXPECT_GT(skill.caption.size(), std::string_view("Current Skill: ").size()) << t.name;
-    }
-  }
-}
+// The rows whose values carry a sign, shown at every level, "+0" included:
+// Bash's damage and Whirlwind's attack and damage.
+const SignedRow kSignedRows[] = {{{&korvinth::kBarBarCSStats, 0, 1}, Sign::kPlus},
+                                 {{&korvinth::kBarBarCSStats, 8, 1}, Sign::kPlus},
+                                 {{&korvinth::kBarBarCSStats, 8, 2}, Sign::kPlus}};
 
-TEST(BarbarianStatShapes, RowsKeepTheirForm) {
-  const std::regex whole(R"([+-]?(0|[1-9]\d*))");
-  const std::regex oneDecimal(R"((0|[1-9]\d*)\.\d)");
-  const std::regex range(R"((0|[1-9]\d*)- (0|[1-9]\d*))");
-  for (const NamedTable& t : kTables) {
-    for (int s = 0; s < 10; ++s) {
-      for (int r = 0; r < 4; ++r) {
-        const StatRow& row = (*t.table)[s].rows[r];
-        SCOPED_TRACE(std::string(t.name) + " skill " + std::to_string(s) + " row " + std::to_string(r + 1));
-        ASSERT_FALSE(row.title.empty());
-        if (row.title == "Not Used") {
-          EXPECT_TRUE(row.same);
-          EXPECT_TRUE(row.values[0].empty());
-          continue;
-        }
-        if (row.same) {
-          EXPECT_FALSE(row.values[0].empty());
-        } else {
-          bool allEqual = true;
-          for (std::string_view v : row.values) {
-            EXPECT_NE(v.data(), nullptr);
-            EXPECT_FALSE(v.empty());
-            allEqual = allEqual && v == row.values[0];
-          }
-          EXPECT_FALSE(allEqual) << "20 equal values belong in a Same row";
-        }
-        const int cells = row.same ? 1 : 20;
-        int decimals = 0, signedCells = 0, unsignedCells = 0;
-        for (int i = 0; i < cells; ++i) {
-          const std::string v(row.values[i]);
-          std::smatch m;
-          if (std::regex_match(v, m, range)) {
-            EXPECT_LE(std::stoi(m[1]), std::stoi(m[2])) << v;
-          } else if (std::regex_match(v, oneDecimal)) {
-            ++decimals;
-          } else {
-            EXPECT_TRUE(std::regex_match(v, whole)) << "'" << v << "'";
-            ++(v[0] == '+' || v[0] == '-' ? signedCells : unsignedCells);
-          }
-        }
-        // A one-decimal row writes its decimal at every level, ".0" included,
-        // and a row that shows signs shows them at every level.
-        if (decimals > 0) {
-          EXPECT_EQ(decimals, cells);
-        }
-        if (signedCells > 0) {
-          EXPECT_EQ(unsignedCells, 0);
-        }
-      }
-    }
-  }
-}
+TEST(BarbarianStatShapes, HeadingsNameTheSkill) { CheckHeadings(kTables); }
+
+TEST(BarbarianStatShapes, RowsKeepTheirForm) { CheckRowShapes(kTables, {.signedRows = kSignedRows}); }
 
 }  // namespace

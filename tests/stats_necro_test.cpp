@@ -4,63 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <regex>
 #include <string>
-#include <string_view>
 
 #include "skillstats/StatTable.h"
+#include "tests/support/StatChecks.h"
 
 namespace {
 
-using korvinth::StatRow;
-using korvinth::StatSkill;
-using korvinth::StatTable;
-
-// ---- Caption forms, built independently of the tables ----
-
-std::string Whole(int n) { return std::to_string(n); }
-
-std::string Range(int lo, int hi) { return std::to_string(lo) + "- " + std::to_string(hi); }
-
-// num / den cut (not rounded) to one decimal, always with the decimal digit.
-std::string Cut1(int num, int den) {
-  const int tenths = num * 10 / den;
-  char text[16];
-  std::snprintf(text, sizeof text, "%d.%d", tenths / 10, tenths % 10);
-  return text;
-}
-
-// A value given in halves: whole values bare, halves with ".5".
-std::string Half(int halves) { return std::to_string(halves / 2) + (halves % 2 ? ".5" : ""); }
+using namespace stat_checks;
 
 // Entry i (from 1) of the curse radius series: (2i + 4) / 3 yards.
 std::string Radius(int i) { return Cut1(2 * i + 4, 3); }
 
-// The caption a row shows at level (1 to 20).
-std::string Cell(const StatRow& row, int level) {
-  return std::string(row.same ? row.values[0] : row.values[level - 1]);
-}
-
 // ---- Rows given by a rule ----
-
-struct RuleCase {
-  int skill;
-  int row;  // 1 to 4
-  const char* title;
-  std::string (*value)(int level);
-};
-
-void CheckRuleRows(const StatTable& table, const RuleCase* begin, const RuleCase* end) {
-  for (const RuleCase* c = begin; c != end; ++c) {
-    SCOPED_TRACE("skill " + std::to_string(c->skill) + " row " + std::to_string(c->row));
-    const StatRow& row = table[c->skill].rows[c->row - 1];
-    EXPECT_EQ(row.title, c->title);
-    for (int level = 1; level <= 20; ++level) {
-      EXPECT_EQ(Cell(row, level), c->value(level)) << "level " << level;
-    }
-  }
-}
 
 const RuleCase kCurseRules[] = {
     {0, 1, "Radius (Yards)", [](int l) { return Radius(l); }},
@@ -102,7 +59,7 @@ const RuleCase kCurseRules[] = {
 const RuleCase kBoneRules[] = {
     {0, 1, "Number of Teeth", [](int l) { return Whole(l + 1); }},
     // 2.5 + 0.5 L in halves; level 20 stays at 12.
-    {0, 2, "Mana Cost", [](int l) { return l < 20 ? Half(5 + l) : std::string("12"); }},
+    {0, 2, "Mana Cost", [](int l) { return l < 20 ? Halves(5 + l) : std::string("12"); }},
     {0, 3, "Damage", [](int l) { return Range(l + 1, l + 3); }},
     {1, 1, "Damage Shield", [](int l) { return Whole(10 + 10 * l); }},
     {1, 2, "Mana Cost", [](int l) { return Whole(10 + l); }},
@@ -154,24 +111,6 @@ const RuleCase kSummonRules[] = {
 
 // ---- Rows listed value by value: a sample of their cells ----
 
-struct SampleCase {
-  int skill;
-  int row;
-  const char* title;
-  int level;
-  const char* text;
-};
-
-void CheckSamples(const StatTable& table, const SampleCase* begin, const SampleCase* end) {
-  for (const SampleCase* c = begin; c != end; ++c) {
-    SCOPED_TRACE("skill " + std::to_string(c->skill) + " row " + std::to_string(c->row) + " level " +
-                 std::to_string(c->level));
-    const StatRow& row = table[c->skill].rows[c->row - 1];
-    EXPECT_EQ(row.title, c->title);
-    EXPECT_EQ(Cell(row, c->level), c->text);
-  }
-}
-
 const SampleCase kCurseSamples[] = {
     {9, 2, "Resist All Reduced (%)", 1, "31"},  {9, 2, "Resist All Reduced (%)", 2, "37"},
     {9, 2, "Resist All Reduced (%)", 10, "55"}, {9, 2, "Resist All Reduced (%)", 16, "61"},
@@ -210,23 +149,7 @@ const SampleCase kSummonSamples[] = {
 
 // ---- Headings and the rows a skill leaves unused ----
 
-// Skill names in index order, and per skill a four-letter mask of its rows:
-// 'N' for a "Not Used" row, '.' for a row in use.
-struct TreeLayout {
-  const char* names[10];
-  const char* unused[10];
-};
-
-void CheckLayout(const StatTable& table, const TreeLayout& layout) {
-  for (int s = 0; s < 10; ++s) {
-    SCOPED_TRACE("skill " + std::to_string(s));
-    EXPECT_EQ(table[s].caption, std::string("Current Skill: ") + layout.names[s]);
-    for (int r = 0; r < 4; ++r) {
-      EXPECT_EQ(table[s].rows[r].title == "Not Used", layout.unused[s][r] == 'N') << "row " << r + 1;
-    }
-  }
-}
-
+// Per skill its row mask: 'N' for a "Not Used" row, '.' for a row in use.
 const TreeLayout kCurseLayout = {
     {"Amplify Damage", "Dim Vision", "Weaken", "Iron Maiden", "Terror", "Confuse", "Life Tap", "Attract",
      "Decrepify", "Lower Resist"},
@@ -244,23 +167,15 @@ const TreeLayout kSummonLayout = {
 
 // ---- Per-tree suites ----
 
-TEST(NecroCurseStats, RuleRowsMatchAtEveryLevel) {
-  CheckRuleRows(korvinth::kNecroCurseStats, std::begin(kCurseRules), std::end(kCurseRules));
-}
+TEST(NecroCurseStats, RuleRowsMatchAtEveryLevel) { CheckRuleRows(korvinth::kNecroCurseStats, kCurseRules); }
 
-TEST(NecroCurseStats, ListedRowSamples) {
-  CheckSamples(korvinth::kNecroCurseStats, std::begin(kCurseSamples), std::end(kCurseSamples));
-}
+TEST(NecroCurseStats, ListedRowSamples) { CheckSamples(korvinth::kNecroCurseStats, kCurseSamples); }
 
 TEST(NecroCurseStats, HeadingsAndUnusedRows) { CheckLayout(korvinth::kNecroCurseStats, kCurseLayout); }
 
-TEST(NecroBoneStats, RuleRowsMatchAtEveryLevel) {
-  CheckRuleRows(korvinth::kNecroBoneStats, std::begin(kBoneRules), std::end(kBoneRules));
-}
+TEST(NecroBoneStats, RuleRowsMatchAtEveryLevel) { CheckRuleRows(korvinth::kNecroBoneStats, kBoneRules); }
 
-TEST(NecroBoneStats, ListedRowSamples) {
-  CheckSamples(korvinth::kNecroBoneStats, std::begin(kBoneSamples), std::end(kBoneSamples));
-}
+TEST(NecroBoneStats, ListedRowSamples) { CheckSamples(korvinth::kNecroBoneStats, kBoneSamples); }
 
 TEST(NecroBoneStats, HeadingsAndUnusedRows) { CheckLayout(korvinth::kNecroBoneStats, kBoneLayout); }
 
@@ -278,12 +193,10 @@ TEST(NecroBoneStats, WallAndPrisonHitPointsDifferOnlyAtLevel3) {
 }
 
 TEST(NecroSummonStats, RuleRowsMatchAtEveryLevel) {
-  CheckRuleRows(korvinth::kNecroSummonStats, std::begin(kSummonRules), std::end(kSummonRules));
+  CheckRuleRows(korvinth::kNecroSummonStats, kSummonRules);
 }
 
-TEST(NecroSummonStats, ListedRowSamples) {
-  CheckSamples(korvinth::kNecroSummonStats, std::begin(kSummonSamples), std::end(kSummonSamples));
-}
+TEST(NecroSummonStats, ListedRowSamples) { CheckSamples(korvinth::kNecroSummonStats, kSummonSamples); }
 
 TEST(NecroSummonStats, HeadingsAndUnusedRows) { CheckLayout(korvinth::kNecroSummonStats, kSummonLayout); }
 
@@ -313,77 +226,21 @@ TEST(NecroSummonStats, ValuesNeverFallWithLevel) {
 
 // ---- Caption shape over every row of the three tables ----
 
-struct NamedTable {
-  const char* name;
-  const StatTable* table;
-};
-
 const NamedTable kTables[] = {{"NecroCurse", &korvinth::kNecroCurseStats},
                               {"NecroBone", &korvinth::kNecroBoneStats},
                               {"NecroSummon", &korvinth::kNecroSummonStats}};
 
-// Rows that mix a bare whole number with one-decimal or half values.
-bool MixesForms(std::string_view tree, int skill, int row) {
-  return tree == "NecroBone" && ((skill == 0 && row == 2) || (skill == 2 && row == 4));
-}
+// The one value with a sign: Weaken lowers the target's damage.
+const SignedRow kSignedRows[] = {{{&korvinth::kNecroCurseStats, 2, 3}, Sign::kMinus}};
 
-TEST(NecroStatShapes, HeadingsNameTheSkill) {
-  for (const NamedTable& t : kTables) {
-    for (const StatSkill& skill : *t.table) {
-      EXPECT_TRUE(skill.caption.starts_with("Current Skill: ")) << t.name << ": " << skill.caption;
-      EXPECT_GT(skill.caption.size(), std::string_view("Current Skill: ").size()) << t.name;
-    }
-  }
-}
+// Rows that mix a bare whole number with one-decimal or half values: the mana
+// costs of Teeth and Poison Dagger.
+const RowRef kMixedRows[] = {{&korvinth::kNecroBoneStats, 0, 2}, {&korvinth::kNecroBoneStats, 2, 4}};
+
+TEST(NecroStatShapes, HeadingsNameTheSkill) { CheckHeadings(kTables); }
 
 TEST(NecroStatShapes, RowsKeepTheirForm) {
-  const std::regex whole(R"(0|-?[1-9]\d*)");
-  const std::regex oneDecimal(R"((0|[1-9]\d*)\.\d)");
-  const std::regex halfStep(R"([1-9]\d*\.5)");
-  const std::regex range(R"((0|[1-9]\d*)- (0|[1-9]\d*))");
-  for (const NamedTable& t : kTables) {
-    for (int s = 0; s < 10; ++s) {
-      for (int r = 0; r < 4; ++r) {
-        const StatRow& row = (*t.table)[s].rows[r];
-        SCOPED_TRACE(std::string(t.name) + " skill " + std::to_string(s) + " row " + std::to_string(r + 1));
-        ASSERT_FALSE(row.title.empty());
-        if (row.title == "Not Used") {
-          EXPECT_TRUE(row.same);
-          EXPECT_TRUE(row.values[0].empty());
-          continue;
-        }
-        if (row.same) {
-          EXPECT_FALSE(row.values[0].empty());
-        } else {
-          bool allEqual = true;
-          for (std::string_view v : row.values) {
-            EXPECT_NE(v.data(), nullptr);
-            EXPECT_FALSE(v.empty());
-            allEqual = allEqual && v == row.values[0];
-          }
-          EXPECT_FALSE(allEqual) << "20 equal values belong in a Same row";
-        }
-        const int cells = row.same ? 1 : 20;
-        int decimals = 0;
-        for (int i = 0; i < cells; ++i) {
-          const std::string v(row.values[i]);
-          const bool isDecimal = std::regex_match(v, oneDecimal);
-          const bool isHalf = MixesForms(t.name, s, r + 1) && std::regex_match(v, halfStep);
-          std::smatch m;
-          if (std::regex_match(v, m, range)) {
-            EXPECT_LE(std::stoi(m[1]), std::stoi(m[2])) << v;
-          } else {
-            EXPECT_TRUE(isDecimal || isHalf || std::regex_match(v, whole)) << "'" << v << "'";
-          }
-          decimals += isDecimal ? 1 : 0;
-        }
-        // A one-decimal row writes its decimal at every level, ".0" included.
-        if (decimals > 0 && !MixesForms(t.name, s, r + 1)) {
-          EXPECT_EQ(decimals, cells);
-        }
-      }
-    }
-  }
+  CheckRowShapes(kTables, {.signedRows = kSignedRows, .mixedRows = kMixedRows});
 }
 
 }  // namespace

@@ -3,74 +3,16 @@
 // are sampled; headings, row kinds and caption forms are checked throughout.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <iterator>
-#include <regex>
 #include <string>
-#include <string_view>
 
 #include "skillstats/StatTable.h"
+#include "tests/support/StatChecks.h"
 
 namespace {
 
-using korvinth::StatRow;
-using korvinth::StatSkill;
-using korvinth::StatTable;
-
-// ---- Caption forms, built independently of the tables ----
-
-std::string Whole(int n) { return std::to_string(n); }
-
-std::string Text(const char* s) { return s; }
-
-std::string Range(int lo, int hi) { return Whole(lo) + "- " + Whole(hi); }
-
-// num / den cut (not rounded) to one decimal, the decimal always written.
-std::string Cut1(int num, int den) {
-  const int tenths = num * 10 / den;
-  char text[16];
-  std::snprintf(text, sizeof text, "%d.%d", tenths / 10, tenths % 10);
-  return text;
-}
-
-std::string Tenths(int tenths) { return Cut1(tenths, 10); }
-
-// A count of half points: whole values bare, the others with ".5".
-std::string Halves(int halves) { return Whole(halves / 2) + (halves % 2 ? ".5" : ""); }
-
-// Mana that rises half a point a level shows its halves up to 12.0; above that
-// each whole number stands at two levels (12.0, 12.0, 13.0, 13.0).
-std::string HalfPointMana(int startHalves, int level) {
-  const int halves = startHalves + level - 1;
-  return halves <= 24 ? Tenths(halves * 5) : Tenths(halves / 2 * 10);
-}
-
-// The caption a row shows at level (1 to 20).
-std::string Cell(const StatRow& row, int level) {
-  return std::string(row.same ? row.values[0] : row.values[level - 1]);
-}
-
-std::string Where(int skill, int row) { return "skill " + Whole(skill) + " row " + Whole(row); }
+using namespace stat_checks;
 
 // ---- Rows given by a rule ----
-
-struct RuleCase {
-  int skill;
-  int row;  // 1 to 4
-  const char* title;
-  std::string (*value)(int level);
-};
-
-void CheckRuleRows(const StatTable& table, const RuleCase* begin, const RuleCase* end) {
-  for (const RuleCase* c = begin; c != end; ++c) {
-    SCOPED_TRACE(Where(c->skill, c->row));
-    const StatRow& row = table[c->skill].rows[c->row - 1];
-    EXPECT_EQ(row.title, c->title);
-    for (int level = 1; level <= 20; ++level) {
-      EXPECT_EQ(Cell(row, level), c->value(level)) << "level " << level;
-    }
-  }
-}
 
 const RuleCase kCombatRules[] = {
     {0, 1, "Damage to Self (%)", [](int) { return Text("8"); }},
@@ -169,23 +111,6 @@ const RuleCase kDefensiveRules[] = {
 
 // ---- Irregular rows: a sample of their cells ----
 
-struct SampleCase {
-  int skill;
-  int row;
-  const char* title;
-  int level;
-  const char* text;
-};
-
-void CheckSamples(const StatTable& table, const SampleCase* begin, const SampleCase* end) {
-  for (const SampleCase* c = begin; c != end; ++c) {
-    SCOPED_TRACE(Where(c->skill, c->row) + " level " + Whole(c->level));
-    const StatRow& row = table[c->skill].rows[c->row - 1];
-    EXPECT_EQ(row.title, c->title);
-    EXPECT_EQ(Cell(row, c->level), c->text);
-  }
-}
-
 const SampleCase kCombatSamples[] = {
     {7, 1, "Chance to Convert (%)", 1, "11"},  {7, 1, "Chance to Convert (%)", 2, "20"},
     {7, 1, "Chance to Convert (%)", 15, "58"}, {7, 1, "Chance to Convert (%)", 16, "60"},
@@ -222,29 +147,8 @@ const SampleCase kDefensiveSamples[] = {
 
 // ---- Headings and row kinds ----
 
-// Skill names in index order, and per skill a four-letter mask of its rows:
-// 'L' a row with its own value per level, 'S' one text at every level,
-// 'N' "Not Used".
-struct TreeLayout {
-  const char* names[10];
-  const char* kinds[10];
-};
-
-char KindOf(const StatRow& row) {
-  if (row.title == "Not Used") return 'N';
-  return row.same ? 'S' : 'L';
-}
-
-void CheckLayout(const StatTable& table, const TreeLayout& layout) {
-  for (int s = 0; s < 10; ++s) {
-    SCOPED_TRACE("skill " + Whole(s));
-    EXPECT_EQ(table[s].caption, std::string("Current Skill: ") + layout.names[s]);
-    for (int r = 0; r < 4; ++r) {
-      EXPECT_EQ(KindOf(table[s].rows[r]), layout.kinds[s][r]) << "row " << r + 1;
-    }
-  }
-}
-
+// Per skill its row mask: 'L' a row with its own value per level, 'S' one
+// text at every level, 'N' "Not Used".
 const TreeLayout kCombatLayout = {
     {"Sacrifice", "Smite", "Holy Bolt", "Zeal", "Charge", "Vengeance", "Blessed Hammer", "Conversion",
      "Holy Shield", "Fist of Heavens"},
@@ -262,33 +166,25 @@ const TreeLayout kDefensiveLayout = {
 
 // ---- Per-tree suites ----
 
-TEST(PaladinComStats, RuleRowsMatchAtEveryLevel) {
-  CheckRuleRows(korvinth::kPaladinComStats, std::begin(kCombatRules), std::end(kCombatRules));
-}
+TEST(PaladinComStats, RuleRowsMatchAtEveryLevel) { CheckRuleRows(korvinth::kPaladinComStats, kCombatRules); }
 
-TEST(PaladinComStats, IrregularRowSamples) {
-  CheckSamples(korvinth::kPaladinComStats, std::begin(kCombatSamples), std::end(kCombatSamples));
-}
+TEST(PaladinComStats, IrregularRowSamples) { CheckSamples(korvinth::kPaladinComStats, kCombatSamples); }
 
 TEST(PaladinComStats, HeadingsAndRowKinds) { CheckLayout(korvinth::kPaladinComStats, kCombatLayout); }
 
 TEST(PaladinOffStats, RuleRowsMatchAtEveryLevel) {
-  CheckRuleRows(korvinth::kPaladinOffStats, std::begin(kOffensiveRules), std::end(kOffensiveRules));
+  CheckRuleRows(korvinth::kPaladinOffStats, kOffensiveRules);
 }
 
-TEST(PaladinOffStats, IrregularRowSamples) {
-  CheckSamples(korvinth::kPaladinOffStats, std::begin(kOffensiveSamples), std::end(kOffensiveSamples));
-}
+TEST(PaladinOffStats, IrregularRowSamples) { CheckSamples(korvinth::kPaladinOffStats, kOffensiveSamples); }
 
 TEST(PaladinOffStats, HeadingsAndRowKinds) { CheckLayout(korvinth::kPaladinOffStats, kOffensiveLayout); }
 
 TEST(PaladinDefStats, RuleRowsMatchAtEveryLevel) {
-  CheckRuleRows(korvinth::kPaladinDefStats, std::begin(kDefensiveRules), std::end(kDefensiveRules));
+  CheckRuleRows(korvinth::kPaladinDefStats, kDefensiveRules);
 }
 
-TEST(PaladinDefStats, IrregularRowSamples) {
-  CheckSamples(korvinth::kPaladinDefStats, std::begin(kDefensiveSamples), std::end(kDefensiveSamples));
-}
+TEST(PaladinDefStats, IrregularRowSamples) { CheckSamples(korvinth::kPaladinDefStats, kDefensiveSamples); }
 
 TEST(PaladinDefStats, HeadingsAndRowKinds) { CheckLayout(korvinth::kPaladinDefStats, kDefensiveLayout); }
 
@@ -305,78 +201,18 @@ TEST(PaladinDefStats, ResistAurasShareTheirValues) {
 
 // ---- Caption forms over every row of the three tables ----
 
-struct NamedTable {
-  const char* name;
-  const StatTable* table;
-};
-
 const NamedTable kTables[] = {{"PaladinCom", &korvinth::kPaladinComStats},
                               {"PaladinOff", &korvinth::kPaladinOffStats},
                               {"PaladinDef", &korvinth::kPaladinDefStats}};
 
-TEST(PaladinStatShapes, HeadingsNameTheSkill) {
-  for (const NamedTable& t : kTables) {
-    for (const StatSkill& skill : *t.table) {
-      EXPECT_TRUE(skill.caption.starts_with("Current Skill: ")) << t.name << ": " << skill.caption;
-      EXPECT_GT(skill.caption.size(), std::string_view("Current Skill: ").size()) << t.name;
-    }
-  }
-}
+// Holy Fire's damage is the one range whose ends may be half points.
+const RowRef kHalfPointRanges[] = {{&korvinth::kPaladinOffStats, 1, 2}};
+
+TEST(PaladinStatShapes, HeadingsNameTheSkill) { CheckHeadings(kTables); }
 
 // No Paladin value carries a sign; decimals have exactly one digit; ranges are
 // "low- high", where only half points may follow a number.
-TEST(PaladinStatShapes, RowsKeepTheirForm) {
-  const std::regex whole(R"(0|[1-9]\d*)");
-  const std::regex oneDecimal(R"((0|[1-9]\d*)\.\d)");
-  const std::regex range(R"(((?:0|[1-9]\d*)(?:\.5)?)- ((?:0|[1-9]\d*)(?:\.5)?))");
-  for (const NamedTable& t : kTables) {
-    for (int s = 0; s < 10; ++s) {
-      for (int r = 0; r < 4; ++r) {
-        const StatRow& row = (*t.table)[s].rows[r];
-        SCOPED_TRACE(std::string(t.name) + " " + Where(s, r + 1));
-        ASSERT_FALSE(row.title.empty());
-        if (row.title == "Not Used") {
-          EXPECT_TRUE(row.same);
-          EXPECT_TRUE(row.values[0].empty());
-          continue;
-        }
-        if (row.same) {
-          EXPECT_FALSE(row.values[0].empty());
-        } else {
-          bool allEqual = true;
-          for (std::string_view v : row.values) {
-            EXPECT_NE(v.data(), nullptr);
-            EXPECT_FALSE(v.empty());
-            allEqual = allEqual && v == row.values[0];
-          }
-          EXPECT_FALSE(allEqual) << "20 equal values belong in a Same row";
-        }
-        const int cells = row.same ? 1 : 20;
-        int decimals = 0, ranges = 0;
-        for (int i = 0; i < cells; ++i) {
-          const std::string v(row.values[i]);
-          std::smatch m;
-          if (std::regex_match(v, m, range)) {
-            ++ranges;
-            EXPECT_LT(std::stod(m[1]), std::stod(m[2])) << v;
-          } else if (std::regex_match(v, oneDecimal)) {
-            ++decimals;
-          } else {
-            EXPECT_TRUE(std::regex_match(v, whole)) << "'" << v << "'";
-          }
-        }
-        // A decimal row writes its decimal at every level, ".0" included, and
-        // a range row is a range at every level.
-        if (decimals > 0) {
-          EXPECT_EQ(decimals, cells);
-        }
-        if (ranges > 0) {
-          EXPECT_EQ(ranges, cells);
-        }
-      }
-    }
-  }
-}
+TEST(PaladinStatShapes, RowsKeepTheirForm) { CheckRowShapes(kTables, {.halfPointRanges = kHalfPointRanges}); }
 
 // Every Paladin statistic grows or levels off with the skill level, so a value
 // below the one before it (low or high end of a range) is a slip in the data;

@@ -1,52 +1,25 @@
 // The statistics tables of the Sorceress trees: Fire, Cold and Lightning.
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "skillstats/StatTable.h"
+#include "tests/support/StatChecks.h"
 
 namespace {
 
-using korvinth::StatRow;
-using korvinth::StatTable;
+using namespace stat_checks;
+// The series below add overloads of their own to these formers.
+using stat_checks::HalfPointMana;
+using stat_checks::Range;
+using stat_checks::Whole;
 
-struct Tree {
-  const char* name;
-  const StatTable* table;
-};
-
-const Tree kTrees[] = {
+const NamedTable kTrees[] = {
     {"Fire", &korvinth::kSorcFireStats},
     {"Cold", &korvinth::kSorcColdStats},
     {"Light", &korvinth::kSorcLightStats},
 };
-
-// ---- value forms --------------------------------------------------------
-
-enum class Form { Bad, Whole, Decimal, Range };
-
-bool AllDigits(std::string_view s) {
-  if (s.empty()) return false;
-  for (char c : s)
-    if (!std::isdigit(static_cast<unsigned char>(c))) return false;
-  return true;
-}
-
-// "12", "2.5" (exactly one digit after the point) or "3- 6" (hyphen, one blank).
-Form FormOf(std::string_view s) {
-  if (AllDigits(s)) return Form::Whole;
-  const auto dot = s.find('.');
-  if (dot != std::string_view::npos)
-    return AllDigits(s.substr(0, dot)) && s.size() == dot + 2 && AllDigits(s.substr(dot + 1)) ? Form::Decimal
-                                                                                              : Form::Bad;
-  const auto dash = s.find("- ");
-  if (dash != std::string_view::npos && AllDigits(s.substr(0, dash)) && AllDigits(s.substr(dash + 2)))
-    return Form::Range;
-  return Form::Bad;
-}
 
 struct Span {
   int low;
@@ -58,118 +31,65 @@ Span ParseRange(std::string_view s) {
   return {std::stoi(std::string(s.substr(0, dash))), std::stoi(std::string(s.substr(dash + 2)))};
 }
 
-std::string Where(const Tree& tree, std::size_t skill, std::size_t row) {
-  return std::string(tree.name) + " skill " + std::to_string(skill) + " row " + std::to_string(row + 1);
-}
-
 // ---- shape of every row -------------------------------------------------
 
-TEST(SorceressStatsShape, HeadingsNameTheSkill) {
-  const std::string_view prefix = "Current Skill: ";
-  for (const Tree& tree : kTrees)
-    for (std::size_t s = 0; s < tree.table->size(); ++s) {
-      const std::string_view caption = (*tree.table)[s].caption;
-      EXPECT_TRUE(caption.starts_with(prefix) && caption.size() > prefix.size())
-          << tree.name << " skill " << s;
-    }
-}
+TEST(SorceressStatsShape, HeadingsNameTheSkill) { CheckHeadings(kTrees); }
 
-TEST(SorceressStatsShape, RowsAreWellFormed) {
-  for (const Tree& tree : kTrees)
-    for (std::size_t s = 0; s < tree.table->size(); ++s)
-      for (std::size_t r = 0; r < 4; ++r) {
-        const StatRow& row = (*tree.table)[s].rows[r];
-        SCOPED_TRACE(Where(tree, s, r));
-        ASSERT_FALSE(row.title.empty());
-        if (row.title == "Not Used") {
-          EXPECT_TRUE(row.same);
-          EXPECT_TRUE(row.values[0].empty());
-          continue;
-        }
-        if (row.same) {
-          EXPECT_NE(FormOf(row.values[0]), Form::Bad) << '"' << row.values[0] << '"';
-          continue;
-        }
-        const Form form = FormOf(row.values[0]);
-        bool allEqual = true;
-        for (std::size_t k = 0; k < 20; ++k) {
-          const std::string_view v = row.values[k];
-          ASSERT_NE(v.data(), nullptr) << "level " << k + 1;
-          EXPECT_NE(FormOf(v), Form::Bad) << "level " << k + 1 << " \"" << v << '"';
-          EXPECT_EQ(FormOf(v), form) << "level " << k + 1 << " \"" << v << "\" differs in form from level 1";
-          if (FormOf(v) == Form::Range) {
-            const Span span = ParseRange(v);
-            EXPECT_LE(span.low, span.high) << "level " << k + 1;
-          }
-          allEqual = allEqual && v == row.values[0];
-        }
-        EXPECT_FALSE(allEqual) << "20 equal texts belong in a constant row";
-      }
-}
+// No Sorceress row carries a sign, mixes forms or has half points in a range.
+TEST(SorceressStatsShape, RowsAreWellFormed) { CheckRowShapes(kTrees); }
 
-// Which rows each skill uses and how they are written: 'L' a value per
-// level, 'S' one text at every level, '-' not used.
+// Skill names in tree order, and which rows each skill uses and how they are
+// written: 'L' a value per level, 'S' one text at every level, 'N' not used.
+const TreeLayout kLayouts[3] = {
+    {{"Fire Bolt", "Warmth (Passive)", "Inferno", "Blaze", "Fireball", "Fire Wall", "Enchant", "Meteor",
+      "Fire Mastery (Passive)", "Hydra"},
+     {"LSNN", "LNNN", "LLLN", "LLLN", "LSLN", "LLLN", "LLLN", "LLSL", "LNNN", "LLLN"}},
+    {{"Ice Bolt", "Frozen Armor", "Frost Nova", "Ice Blast", "Shiver Armor (Cold Length : 4 seconds)",
+      "Glacier Spike", "Blizzard", "Chilling Armor", "Frozen Orb", "Cold Mastery (Passive)"},
+     {"LLSN", "LLLS", "LLLN", "LLLN", "LLLS", "LLLN", "LLLN", "LLLS", "LLLN", "LNNN"}},
+    {{"Charged Bolt", "Static Field", "Telekinesis", "Nova", "Lightning", "Chain Lightning", "Teleport",
+      "Thunderstorm", "Energy Shield", "Lightning Mastery (Passive)"},
+     {"LLLN", "LSSN", "LSNN", "LLNN", "LLNN", "LLSN", "LNNN", "LLSN", "LLSN", "LNNN"}},
+};
+
 TEST(SorceressStatsShape, RowKindsPerSkill) {
-  const char* const kinds[3][10] = {
-      {"LS--", "L---", "LLL-", "LLL-", "LSL-", "LLL-", "LLL-", "LLSL", "L---", "LLL-"},
-      {"LLS-", "LLLS", "LLL-", "LLL-", "LLLS", "LLL-", "LLL-", "LLLS", "LLL-", "L---"},
-      {"LLL-", "LSS-", "LS--", "LL--", "LL--", "LLS-", "L---", "LLS-", "LLS-", "L---"},
-  };
-  for (std::size_t t = 0; t < 3; ++t)
-    for (std::size_t s = 0; s < 10; ++s) {
-      std::string actual;
-      for (const StatRow& row : (*kTrees[t].table)[s].rows)
-        actual += row.title == "Not Used" ? '-' : (row.same ? 'S' : 'L');
-      EXPECT_EQ(actual, kinds[t][s]) << kTrees[t].name << " skill " << s;
-    }
+  for (std::size_t t = 0; t < 3; ++t) {
+    SCOPED_TRACE(kTrees[t].name);
+    CheckRowKinds(*kTrees[t].table, kLayouts[t]);
+  }
 }
 
 TEST(SorceressStatsShape, SkillsInTreeOrder) {
-  const char* const names[3][10] = {
-      {"Fire Bolt", "Warmth (Passive)", "Inferno", "Blaze", "Fireball", "Fire Wall", "Enchant", "Meteor",
-       "Fire Mastery (Passive)", "Hydra"},
-      {"Ice Bolt", "Frozen Armor", "Frost Nova", "Ice Blast", "Shiver Armor (Cold Length : 4 seconds)",
-       "Glacier Spike", "Blizzard", "Chilling Armor", "Frozen Orb", "Cold Mastery (Passive)"},
-      {"Charged Bolt", "Static Field", "Telekinesis", "Nova", "Lightning", "Chain Lightning", "Teleport",
-       "Thunderstorm", "Energy Shield", "Lightning Mastery (Passive)"},
-  };
-  for (std::size_t t = 0; t < 3; ++t)
-    for (std::size_t s = 0; s < 10; ++s)
-      EXPECT_EQ((*kTrees[t].table)[s].caption, std::string("Current Skill: ") + names[t][s])
-          << kTrees[t].name << " skill " << s;
+  for (std::size_t t = 0; t < 3; ++t) {
+    SCOPED_TRACE(kTrees[t].name);
+    CheckSkillNames(*kTrees[t].table, kLayouts[t]);
+  }
 }
 
 // ---- rows that follow a series ------------------------------------------
 
-using Series = std::function<std::string(int)>;  // level index 0-19 -> text
+using Series = LevelText;  // level 1-20 -> text
 
 Series Whole(int start, int step) {
-  return [=](int k) { return std::to_string(start + step * k); };
+  return [=](int l) { return Whole(start + step * (l - 1)); };
 }
 
-std::string Tenths(int tenths) { return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10); }
-
 Series Decimal(int startTenths, int stepTenths) {
-  return [=](int k) { return Tenths(startTenths + stepTenths * k); };
+  return [=](int l) { return Tenths(startTenths + stepTenths * (l - 1)); };
 }
 
 Series Range(int low, int lowStep, int high, int highStep) {
-  return
-      [=](int k) { return std::to_string(low + lowStep * k) + "- " + std::to_string(high + highStep * k); };
+  return [=](int l) { return Range(low + lowStep * (l - 1), high + highStep * (l - 1)); };
 }
 
 // Half a point a level up to 12.0; from there each whole number at two levels.
 Series HalfPointMana(int startTenths) {
-  return [=](int k) {
-    const int reach = (120 - startTenths) / 5;  // level index that first shows 12.0
-    if (k <= reach) return Tenths(startTenths + 5 * k);
-    return Tenths(120 + (k - reach) / 2 * 10);
-  };
+  return [=](int l) { return HalfPointMana(startTenths / 5, l); };
 }
 
 // Two thirds of a yard a level from 3 1/3, cut (not rounded) to one decimal.
 Series ThirdsCut(int startThirds, int stepThirds) {
-  return [=](int k) { return Tenths((startThirds + stepThirds * k) * 10 / 3); };
+  return [=](int l) { return Cut1(startThirds + stepThirds * (l - 1), 3); };
 }
 
 struct SeriesCase {
@@ -186,9 +106,8 @@ class SorceressStatsSeries : public ::testing::TestWithParam<SeriesCase> {};
 TEST_P(SorceressStatsSeries, MatchesAtEveryLevel) {
   const SeriesCase& c = GetParam();
   const StatRow& row = (*c.table)[c.skill].rows[c.row - 1];
-  EXPECT_EQ(row.title, c.title);
   ASSERT_FALSE(row.same);
-  for (int k = 0; k < 20; ++k) EXPECT_EQ(row.values[k], c.expected(k)) << "level " << k + 1;
+  CheckRowAtEveryLevel(row, c.title, c.expected);
 }
 
 const StatTable& Fire = korvinth::kSorcFireStats;
@@ -239,7 +158,7 @@ const SeriesCase kSeries[] = {
     {"FrozenOrbMana", &Cold, 8, 3, "Mana Cost", Whole(25, 2)},
 
     {"ChargedBoltDamage", &Light, 0, 1, "Damage",
-     [](int k) { return std::to_string(2 + k / 2) + "- " + std::to_string(4 + k / 2); }},
+     [](int l) { return Range(2 + (l - 1) / 2, 4 + (l - 1) / 2); }},
     {"ChargedBoltCount", &Light, 0, 2, "Number of Bolts", Whole(3, 1)},
     {"ChargedBoltMana", &Light, 0, 3, "Mana Cost", HalfPointMana(30)},
     {"StaticFieldRadius", &Light, 1, 1, "Radius (Yards)", ThirdsCut(10, 2)},
@@ -275,9 +194,8 @@ class SorceressStatsCells : public ::testing::TestWithParam<CellCase> {};
 TEST_P(SorceressStatsCells, ShowsTheListedText) {
   const CellCase& c = GetParam();
   const StatRow& row = (*c.table)[c.skill].rows[c.row - 1];
-  EXPECT_EQ(row.title, c.title);
   EXPECT_EQ(row.same, c.level == 0);
-  EXPECT_EQ(row.values[c.level == 0 ? 0 : c.level - 1], c.text);
+  CheckSample(row, c.title, c.level == 0 ? 1 : c.level, c.text);
 }
 
 const CellCase kCells[] = {
@@ -362,7 +280,7 @@ TEST(SorcFireStats, InfernoDamageKeepsItsSteps) {
   EXPECT_EQ(ParseRange(row.values[14]).low, 143);
   for (int k = 0; k < 20; ++k) {
     SCOPED_TRACE("level " + std::to_string(k + 1));
-    ASSERT_EQ(FormOf(row.values[k]), Form::Range);
+    ASSERT_EQ(FormOf(row.values[k]), Form::kRange);
     const Span here = ParseRange(row.values[k]);
     EXPECT_GE(here.high - here.low, 12);
     EXPECT_LE(here.high - here.low, 13);
