@@ -24,7 +24,7 @@ unset QT_QPA_PLATFORM
 app=$!
 
 find_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
-shot() { import -window root "$log/$1.png"; }
+shot() { import -window root "$log/$1.png" 2>/dev/null || true; }
 # Clicks at a place given in twips inside a window's client area.
 click() {
   xdotool mousemove --window "$1" $(($2 / 15)) $(($3 / 15))
