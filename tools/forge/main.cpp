@@ -329,6 +329,7 @@ QColor TreeHue(std::string_view tree) {
 }
 
 void DrawGlyph(QPainter& p, Glyph glyph, QColor c, unsigned seed) {
+  p.save();
   p.setRenderHint(QPainter::Antialiasing);
   const QColor light = c.lighter(150);
   p.setPen(QPen(light, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -473,7 +474,7 @@ void DrawGlyph(QPainter& p, Glyph glyph, QColor c, unsigned seed) {
       Rune(p, QPointF(0, 0), 14, light);
       break;
   }
-  p.resetTransform();
+  p.restore();
 }
 
 QString Initials(std::string_view name) {
@@ -488,7 +489,25 @@ QString Initials(std::string_view name) {
 
 constexpr int kGlyphCount = static_cast<int>(Glyph::Rune) + 1;
 
-void DrawSkillIcon(std::string_view tree, int index, std::string_view name, Glyph glyph) {
+// Skills of one tree that call for the same glyph tell themselves apart by a
+// variant: plain, with a small twin, in a ring, or with sparks.
+constexpr int kVariants = 4;
+
+void DrawVariantMarks(QPainter& p, int variant, QColor c) {
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor light = c.lighter(150);
+  p.setPen(QPen(light, 1.6));
+  p.setBrush(Qt::NoBrush);
+  if (variant == 2) p.drawEllipse(QPointF(24, 23), 20, 20);
+  if (variant == 3) {
+    for (QPointF at : {QPointF(6, 6), QPointF(42, 6), QPointF(6, 40), QPointF(42, 40)}) {
+      p.drawLine(at - QPointF(2.5, 0), at + QPointF(2.5, 0));
+      p.drawLine(at - QPointF(0, 2.5), at + QPointF(0, 2.5));
+    }
+  }
+}
+
+void DrawSkillIcon(std::string_view tree, int index, std::string_view name, Glyph glyph, int variant) {
   QImage image = Canvas(48, 49, Qt::black);
   QPainter p(&image);
   const QColor hue = TreeHue(tree);
@@ -496,7 +515,22 @@ void DrawSkillIcon(std::string_view tree, int index, std::string_view name, Glyp
   back.setColorAt(0, hue.darker(260));
   back.setColorAt(1, QColor(8, 6, 5));
   p.fillRect(image.rect(), back);
-  DrawGlyph(p, glyph, hue, Hash(name));
+  if (variant == 1) {
+    // A small twin in the upper left, the glyph itself a little smaller.
+    p.save();
+    p.translate(2, 2);
+    p.scale(0.45, 0.45);
+    DrawGlyph(p, glyph, hue, Hash(name));
+    p.restore();
+    p.save();
+    p.translate(9, 9);
+    p.scale(0.8, 0.8);
+    DrawGlyph(p, glyph, hue, Hash(name));
+    p.restore();
+  } else {
+    DrawGlyph(p, glyph, hue, Hash(name));
+    DrawVariantMarks(p, variant, hue);
+  }
   // The initials keep every icon of a tree apart.
   p.setFont(forms::MakeFont(forms::Face::Arial, 6.5, 700));
   p.setPen(QColor(235, 225, 200));
@@ -649,15 +683,14 @@ int main(int argc, char** argv) {
   for (const ClassDef* def : {&korvinth::kNecromancer, &korvinth::kAmazon, &korvinth::kBarbarian,
                               &korvinth::kPaladin, &korvinth::kSorceress}) {
     for (const auto& tree : def->trees) {
-      // Each skill of a tree gets a glyph of its own: the one its name calls
-      // for, or the next free one.
-      bool used[kGlyphCount] = {};
+      // Each skill of a tree gets a picture of its own: the glyph its name
+      // calls for in its next unused variant, or the next glyph with one free.
+      int used[kGlyphCount] = {};
       for (int i = 0; i < 10; ++i) {
         const std::string_view name = tree.skills[static_cast<std::size_t>(i)].name;
         int glyph = static_cast<int>(GlyphFor(name, tree.code));
-        while (used[glyph]) glyph = (glyph + 1) % kGlyphCount;
-        used[glyph] = true;
-        DrawSkillIcon(tree.code, i, name, static_cast<Glyph>(glyph));
+        while (used[glyph] == kVariants) glyph = (glyph + 1) % kGlyphCount;
+        DrawSkillIcon(tree.code, i, name, static_cast<Glyph>(glyph), used[glyph]++);
       }
     }
   }
