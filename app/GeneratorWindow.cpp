@@ -50,7 +50,11 @@ GeneratorWindow::GeneratorWindow() : Form("frm_RandomGenerator") {
   SetClientSize(3840, 3825);
   SetPicture(Picture("generator_back").scaled(256, 255));
   setWindowIcon(QIcon());
-  const QString optionStyle = QStringLiteral("QRadioButton { color: rgb(191, 133, 49); background: black; }");
+  const QString optionStyle = QStringLiteral(
+      "QRadioButton { color: rgb(191, 133, 49); background: black; }"
+      "QRadioButton::indicator { width: 8px; height: 8px; border: 1px solid rgb(191, 133, 49);"
+      " border-radius: 5px; background: black; }"
+      "QRadioButton::indicator:checked { background: rgb(234, 195, 92); }");
   auto option = [&](const char* name, const char* caption, int top) {
     auto* button = new forms::OptionButton(*this, name, QString::fromLatin1(caption), 1222, top, 1440, 285);
     button->setFont(forms::MakeFont(forms::Face::Sans, 8.25));
