@@ -16,7 +16,7 @@ class ImageArray;
 namespace korvinth {
 
 struct GifPiece {
-  QByteArray bytes;  // from the frame's F9 up to the next marker's 21, or near the end
+  QByteArray bytes;               // from the frame's F9 up to the next marker's 21, or near the end
   bool beforeNextMarker = false;  // cut by a later marker, not the file's end
   // Fields of the piece; absent when the piece is too short to hold them.
   std::optional<std::int32_t> delayMs;  // Delay Time x 10

@@ -43,7 +43,7 @@ struct PortraitPlace {
   int imgLeft, imgTop, lblLeft, lblTop, lblWidth;
 };
 constexpr PortraitPlace kPlaces[5] = {
-    {435, 3465, 525, 5730, 1515},  {2805, 4410, 2805, 6720, 1845}, {5085, 4995, 4980, 7110, 2310},
+    {435, 3465, 525, 5730, 1515},   {2805, 4410, 2805, 6720, 1845}, {5085, 4995, 4980, 7110, 2310},
     {7425, 4425, 7650, 6720, 1425}, {9735, 3465, 9795, 5730, 1695},
 };
 
@@ -90,8 +90,8 @@ StartWindow::StartWindow()
     Portrait& portrait = portraits[static_cast<std::size_t>(i)];
     const PortraitPlace& place = kPlaces[i];
     const QString lower = QString::fromLatin1(portrait.className).toLower();
-    forms::Image& still = AddImage("img_" + std::string(portrait.className) + "(0)", place.imgLeft, place.imgTop,
-                                   1830, 2520);
+    forms::Image& still =
+        AddImage("img_" + std::string(portrait.className) + "(0)", place.imgLeft, place.imgTop, 1830, 2520);
     still.SetPicture(Picture("portrait_" + lower.toStdString()));
     still.onMouseMove = [this, i](const forms::MouseArgs&) { ClassHover(i); };
     still.onMouseDown = [this, i](const forms::MouseArgs&) { ChooseClass(i, true); };
@@ -104,7 +104,8 @@ StartWindow::StartWindow()
     portrait.tim->onTimer = [this, i] { AnimationTick(i); };
   }
 
-  lbl_Loading = &label("lbl_Loading", 4395, 4395, 3180, 975, "Loading Images.", plain, forms::Alignment::Center);
+  lbl_Loading =
+      &label("lbl_Loading", 4395, 4395, 3180, 975, "Loading Images.", plain, forms::Alignment::Center);
   lbl_Loading->SetForeColor(kGoldHighlight);
   lbl_ContactInfo = &label("lbl_ContactInfo", 4410, 4395, 3180, 975, "", plain, forms::Alignment::Center);
   lbl_ContactInfo->SetForeColor(kGoldHighlight);
@@ -258,7 +259,8 @@ void StartWindow::AnimationTick(int index) {
   forms::ImageArray& frames = *portrait.img;
   auto takeDelay = [&](forms::Image* frame) {
     if (!frame) return;
-    if (const auto delay = forms::NumericValue(frame->Tag())) portrait.tim->SetInterval(static_cast<int>(*delay));
+    if (const auto delay = forms::NumericValue(frame->Tag()))
+      portrait.tim->SetInterval(static_cast<int>(*delay));
   };
   // One wrap bound for all five portraits: the frame count of the portrait
   // loaded last. A portrait with fewer frames shows nothing until the wrap,

@@ -22,9 +22,9 @@ class StartWindow : public forms::Form {
 
   // One class of the start window: portrait, name label, timer and tag.
   struct Portrait {
-    const char* className;  // "Amazon"
-    const char* tag;        // animation tag: "Amazon", "Barbarian", "Necro", ...
-    const char* file;       // portrait file in the program's folder
+    const char* className;       // "Amazon"
+    const char* tag;             // animation tag: "Amazon", "Barbarian", "Necro", ...
+    const char* file;            // portrait file in the program's folder
     forms::FormRefBase* window;  // the class window
     std::unique_ptr<forms::ImageArray> img;
     forms::Label* lbl = nullptr;

@@ -13,8 +13,8 @@
 #include "forms/Form.h"
 #include "forms/Menu.h"
 #include "forms/Services.h"
-#include "skilltrees/ClassWindow.h"
 #include "skillstats/StatsWindow.h"
+#include "skilltrees/ClassWindow.h"
 
 namespace {
 
@@ -23,8 +23,12 @@ using korvinth::mod_Misc;
 // Answers every box at once; the event loop runs as in the program.
 class BenchServices : public forms::Services {
  public:
-  int MsgBox(const QString&, int style, const QString&) override { return style & forms::kYesNo ? forms::kYes : forms::kOk; }
-  std::optional<QString> InputBox(const QString&, const QString&, const QString& text) override { return text; }
+  int MsgBox(const QString&, int style, const QString&) override {
+    return style & forms::kYesNo ? forms::kYes : forms::kOk;
+  }
+  std::optional<QString> InputBox(const QString&, const QString&, const QString& text) override {
+    return text;
+  }
   void PopupMenu(forms::Form&, forms::MenuItem&) override {}
   void DoEvents() override { QCoreApplication::processEvents(); }
   void EndProgram() override {}
@@ -94,7 +98,8 @@ void RandomFillToLevel75(benchmark::State& state, forms::FormRef<korvinth::Class
 }
 BENCHMARK_CAPTURE(RandomFillToLevel75, Necromancer, &korvinth::frm_NecroSkill)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(RandomFillToLevel75, Amazon, &korvinth::frm_AmazonSkill)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(RandomFillToLevel75, Barbarian, &korvinth::frm_BarbarianSkill)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RandomFillToLevel75, Barbarian, &korvinth::frm_BarbarianSkill)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(RandomFillToLevel75, Paladin, &korvinth::frm_Paladin)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(RandomFillToLevel75, Sorceress, &korvinth::frm_Sorceress)->Unit(benchmark::kMillisecond);
 

@@ -58,8 +58,7 @@ bool IsValidCharacterName(const QString& name) {
   return true;
 }
 
-QString CharacterText(const QString& name, const QString& classLine, int level,
-                      const QStringList& history) {
+QString CharacterText(const QString& name, const QString& classLine, int level, const QStringList& history) {
   QStringList lines;
   if (history.isEmpty()) lines << QStringLiteral("No Skills selected, Empty character") << QString();
   lines << name << classLine << QStringLiteral("Level: %1").arg(level) << kRule << QString()
@@ -76,9 +75,9 @@ QString CharacterText(const QString& name, const QString& classLine, int level,
 }
 
 void SaveCharacter() {
-  const std::optional<QString> answer = forms::services().InputBox(
-      QStringLiteral("What is the name of this character?"), QStringLiteral("Character Name"),
-      QStringLiteral("Character"));
+  const std::optional<QString> answer =
+      forms::services().InputBox(QStringLiteral("What is the name of this character?"),
+                                 QStringLiteral("Character Name"), QStringLiteral("Character"));
   if (!answer) return;  // cancelled: nothing is written and nothing shown
 
   PlannerWindow* window = nullptr;

@@ -11,8 +11,7 @@ namespace korvinth {
 void SaveCharacter();
 
 // The file's text for a plan; every line ends with CR LF.
-QString CharacterText(const QString& name, const QString& classLine, int level,
-                      const QStringList& history);
+QString CharacterText(const QString& name, const QString& classLine, int level, const QStringList& history);
 
 // Whether a typed name can name the export file: not empty, not "." or "..",
 // and free of the characters a file name may not hold on Windows or Linux.

@@ -24,13 +24,13 @@ struct TreeWindow {
 };
 
 constexpr TreeWindow kTreeWindows[] = {
-    {"NecroCurse", "frm_NecroSkill"},     {"NecroBone", "frm_NecroSkill"},
-    {"NecroSummon", "frm_NecroSkill"},    {"BarBarCM", "frm_BarbarianSkill"},
-    {"BarBarWC", "frm_BarbarianSkill"},   {"BarBarCS", "frm_BarbarianSkill"},
-    {"AmazonJS", "frm_AmazonSkill"},      {"AmazonPM", "frm_AmazonSkill"},
-    {"AmazonBC", "frm_AmazonSkill"},      {"SorcCold", "frm_Sorceress"},
-    {"SorcLight", "frm_Sorceress"},       {"SorcFire", "frm_Sorceress"},
-    {"PaladinDef", "frm_Paladin"},        {"PaladinOff", "frm_Paladin"},
+    {"NecroCurse", "frm_NecroSkill"},   {"NecroBone", "frm_NecroSkill"},
+    {"NecroSummon", "frm_NecroSkill"},  {"BarBarCM", "frm_BarbarianSkill"},
+    {"BarBarWC", "frm_BarbarianSkill"}, {"BarBarCS", "frm_BarbarianSkill"},
+    {"AmazonJS", "frm_AmazonSkill"},    {"AmazonPM", "frm_AmazonSkill"},
+    {"AmazonBC", "frm_AmazonSkill"},    {"SorcCold", "frm_Sorceress"},
+    {"SorcLight", "frm_Sorceress"},     {"SorcFire", "frm_Sorceress"},
+    {"PaladinDef", "frm_Paladin"},      {"PaladinOff", "frm_Paladin"},
     {"PaladinCom", "frm_Paladin"},
 };
 
@@ -123,7 +123,8 @@ void ReserveSkillPoint() {
   forms::ListBox& history = window->History();
   history.AddItem(QStringLiteral("Clvl %1 Reserved For Later ").arg(mod_Misc.LevelUps + 1));
   window->CharLevelLabel().SetCaption(QStringLiteral("Level ") + forms::PlainDecimal(mod_Misc.LevelUps + 1));
-  window->SkillLevelLabel().SetCaption(QStringLiteral("Skill Level ") + forms::SignedField(mod_Misc.LevelUps));
+  window->SkillLevelLabel().SetCaption(QStringLiteral("Skill Level ") +
+                                       forms::SignedField(mod_Misc.LevelUps));
   history.SetListIndex(history.ListCount() - 1);
   RefreshLevelNotices();
 }

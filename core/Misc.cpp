@@ -17,11 +17,12 @@ bool CanAddLevelSkill(int row) {
     return false;
   }
   // A reserved point does not raise the level, so it needs one level more.
-  const std::int16_t available = static_cast<std::int16_t>(mod_Misc.LevelUps + 1 - mod_Misc.ClickedSkillLevel);
+  const std::int16_t available =
+      static_cast<std::int16_t>(mod_Misc.LevelUps + 1 - mod_Misc.ClickedSkillLevel);
   const int needed = mod_Misc.UseReserve ? row : row - 1;
   if (available >= needed) return true;
-  mod_Misc.UnavailMessage = QStringLiteral(
-      "Skill point cap is limited to 1 point per level the skill has been available.");
+  mod_Misc.UnavailMessage =
+      QStringLiteral("Skill point cap is limited to 1 point per level the skill has been available.");
   return false;
 }
 

@@ -19,24 +19,24 @@ inline constexpr std::int16_t kTrue = -1;
 inline constexpr std::int16_t kFalse = 0;
 
 struct CharacterState {
-  QString UnavailMessage;             // reason of the last refused click
-  std::int16_t LevelUps = 0;          // level-up points taken; the level is LevelUps + 1
-  std::int16_t ClickedSkillLevel = 0; // points of the skill being clicked
-  std::int16_t ReservedPoints = 0;    // level-up points held back
-  QString CurrentTree;                // tree code of the last right-clicked skill
-  std::int16_t CurrentSkillIndex = 0; // its index, 0-9
-  std::int16_t UseReserve = kFalse;   // the next click spends a reserved point
-  std::int16_t DenOfEvilUses = 0;     // 0-3
+  QString UnavailMessage;              // reason of the last refused click
+  std::int16_t LevelUps = 0;           // level-up points taken; the level is LevelUps + 1
+  std::int16_t ClickedSkillLevel = 0;  // points of the skill being clicked
+  std::int16_t ReservedPoints = 0;     // level-up points held back
+  QString CurrentTree;                 // tree code of the last right-clicked skill
+  std::int16_t CurrentSkillIndex = 0;  // its index, 0-9
+  std::int16_t UseReserve = kFalse;    // the next click spends a reserved point
+  std::int16_t DenOfEvilUses = 0;      // 0-3
   std::int16_t DenOfEvilPending = kFalse;
-  std::int16_t BookOfSkillUses = 0;   // 0-3
+  std::int16_t BookOfSkillUses = 0;  // 0-3
   std::int16_t BookOfSkillPending = kFalse;
   std::int16_t DeathOfIzualUses = 0;  // 0-6, two per difficulty
   std::int16_t DeathOfIzualPending = kFalse;
-  std::int16_t CurrentSkillLevel = 0; // points of the last right-clicked skill
-  std::int16_t RandomClassRoll = 0;   // 0 none pending, 1-999 drawn, 1000 chosen
-  std::int16_t RandomPointsLeft = 0;  // points the random fill still places
-  QString RandomClass;                // the generator's class name
-  std::int16_t RandomSkillIndex = 0;  // index 0-8 drawn by the random fill
+  std::int16_t CurrentSkillLevel = 0;  // points of the last right-clicked skill
+  std::int16_t RandomClassRoll = 0;    // 0 none pending, 1-999 drawn, 1000 chosen
+  std::int16_t RandomPointsLeft = 0;   // points the random fill still places
+  QString RandomClass;                 // the generator's class name
+  std::int16_t RandomSkillIndex = 0;   // index 0-8 drawn by the random fill
   std::int16_t LastClickRefused = kFalse;
   std::int16_t RandomRunning = kFalse;  // a confirmed generation is being filled
 };

@@ -32,8 +32,8 @@ class PlannerWindow {
 };
 
 // The class windows by name, in the order the planner asks for them.
-inline constexpr std::string_view kClassWindowNames[] = {
-    "frm_NecroSkill", "frm_Sorceress", "frm_Paladin", "frm_BarbarianSkill", "frm_AmazonSkill"};
+inline constexpr std::string_view kClassWindowNames[] = {"frm_NecroSkill", "frm_Sorceress", "frm_Paladin",
+                                                         "frm_BarbarianSkill", "frm_AmazonSkill"};
 
 // The first loaded class window in that order, or nullptr.
 PlannerWindow* LoadedClassWindow();

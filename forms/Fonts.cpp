@@ -17,8 +17,7 @@ QString FirstInstalled(const QStringList& families) {
 }
 
 const QString& FamilyOf(Face face) {
-  static const QString display =
-      FirstInstalled({"Quattrocento", "Liberation Serif", "DejaVu Serif"});
+  static const QString display = FirstInstalled({"Quattrocento", "Liberation Serif", "DejaVu Serif"});
   static const QString arial = FirstInstalled({"Liberation Sans", "Arial", "DejaVu Sans"});
   switch (face) {
     case Face::Display:

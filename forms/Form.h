@@ -122,7 +122,8 @@ template <class T>
 class FormRef : public FormRefBase {
  public:
   using Factory = T* (*)();
-  explicit FormRef(std::string name, Factory factory = [] { return new T; })
+  explicit FormRef(
+      std::string name, Factory factory = [] { return new T; })
       : FormRefBase(std::move(name)), factory_(factory) {}
 
   T& operator*() { return static_cast<T&>(Get()); }

@@ -67,8 +67,8 @@ int QtServices::MsgBox(const QString& prompt, int style, const QString& title) {
 std::optional<QString> QtServices::InputBox(const QString& prompt, const QString& title,
                                             const QString& defaultText) {
   bool ok = false;
-  const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
-                                             QLineEdit::Normal, defaultText, &ok);
+  const QString text =
+      QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal, defaultText, &ok);
   if (!ok) return std::nullopt;
   return text;
 }

@@ -116,8 +116,8 @@ void TextBox::keyReleaseEvent(QKeyEvent* event) {
 
 // Option button -----------------------------------------------------------
 
-OptionButton::OptionButton(Form& form, std::string name, const QString& caption, int left, int top,
-                           int width, int height)
+OptionButton::OptionButton(Form& form, std::string name, const QString& caption, int left, int top, int width,
+                           int height)
     : QRadioButton(caption, &form), name_(std::move(name)) {
   Place(*this, left, top, width, height);
   connect(this, &QRadioButton::toggled, this, [this](bool on) {

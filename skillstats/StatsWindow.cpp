@@ -30,13 +30,13 @@ struct TreeTable {
   StatsWindow::TableProcedure procedure;
 };
 const TreeTable kTreeTables[] = {
-    {"NecroCurse", &StatsWindow::Necro_Curse}, {"NecroBone", &StatsWindow::Necro_Bone},
+    {"NecroCurse", &StatsWindow::Necro_Curse},   {"NecroBone", &StatsWindow::Necro_Bone},
     {"NecroSummon", &StatsWindow::Necro_Summon}, {"BarBarCM", &StatsWindow::BarBar_CM},
-    {"BarBarWC", &StatsWindow::BarBar_WC},     {"BarBarCS", &StatsWindow::BarBar_CS},
-    {"AmazonJS", &StatsWindow::Amazon_JS},     {"AmazonPM", &StatsWindow::Amazon_PM},
-    {"AmazonBC", &StatsWindow::Amazon_BC},     {"SorcCold", &StatsWindow::Sorc_Cold},
-    {"SorcLight", &StatsWindow::Sorc_Light},   {"SorcFire", &StatsWindow::Sorc_Fire},
-    {"PaladinDef", &StatsWindow::Paladin_Def}, {"PaladinOff", &StatsWindow::Paladin_Off},
+    {"BarBarWC", &StatsWindow::BarBar_WC},       {"BarBarCS", &StatsWindow::BarBar_CS},
+    {"AmazonJS", &StatsWindow::Amazon_JS},       {"AmazonPM", &StatsWindow::Amazon_PM},
+    {"AmazonBC", &StatsWindow::Amazon_BC},       {"SorcCold", &StatsWindow::Sorc_Cold},
+    {"SorcLight", &StatsWindow::Sorc_Light},     {"SorcFire", &StatsWindow::Sorc_Fire},
+    {"PaladinDef", &StatsWindow::Paladin_Def},   {"PaladinOff", &StatsWindow::Paladin_Off},
     {"PaladinCom", &StatsWindow::Paladin_Com},
 };
 
@@ -74,7 +74,8 @@ StatsWindow::StatsWindow() : Form("frm_SkillStats") {
   lbl_CurrentSkill->SetForeColor(kPaleYellow);
   lbl_CurrentSkill->SetAlignment(forms::Alignment::Center);
   for (int row = 0; row < 4; ++row) {
-    forms::Label& title = AddLabel("lbl_StatTitle" + std::to_string(row + 1), 840, kTitleTops[row], 3480, 210);
+    forms::Label& title =
+        AddLabel("lbl_StatTitle" + std::to_string(row + 1), 840, kTitleTops[row], 3480, 210);
     title.SetCaption(QStringLiteral("Stat Title %1").arg(row + 1));
     title.SetFont(small);
     title.SetForeColor(kPaleYellow);
@@ -135,7 +136,8 @@ void StatsWindow::FillTable(const StatTable& table) {
       const QString value = Text(stats.values[0]);
       for (LevelColumn = 0; LevelColumn <= 19; ++LevelColumn) lbl_Stat[row][LevelColumn]->SetCaption(value);
     } else {
-      for (int k = 0; k < 20; ++k) lbl_Stat[row][k]->SetCaption(Text(stats.values[static_cast<std::size_t>(k)]));
+      for (int k = 0; k < 20; ++k)
+        lbl_Stat[row][k]->SetCaption(Text(stats.values[static_cast<std::size_t>(k)]));
     }
   }
 }

@@ -17,7 +17,7 @@ class StatsWindow : public forms::Form {
   StatsWindow();
 
   forms::Label* lbl_CurrentSkill = nullptr;
-  std::array<forms::Label*, 4> lbl_StatTitle{};                  // rows 1 to 4
+  std::array<forms::Label*, 4> lbl_StatTitle{};                   // rows 1 to 4
   std::array<std::array<forms::Label*, 20>, 4> lbl_SkillLevel{};  // A to D, level captions
   std::array<std::array<forms::Label*, 20>, 4> lbl_Stat{};        // A to D, values
   forms::Label* Label1 = nullptr;                                 // "Close Window"

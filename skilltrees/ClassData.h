@@ -37,10 +37,10 @@ struct SkillDef {
   // The name exactly as the history line writes it after ": "; it also heads
   // the hover text and is what undo searches for.
   std::string_view name;
-  int level = 1;  // opening character level: 1, 6, 12, 18, 24 or 30
+  int level = 1;                                // opening character level: 1, 6, 12, 18, 24 or 30
   std::array<Prerequisite, 2> prerequisites{};  // in test order
-  TwipsPoint icon;   // Left, Top of img_<Tree>(Index), 540 x 555 twips
-  TwipsPoint label;  // Left, Top of lbl_<Tree>(Index), 225 x 225 twips
+  TwipsPoint icon;                              // Left, Top of img_<Tree>(Index), 540 x 555 twips
+  TwipsPoint label;                             // Left, Top of lbl_<Tree>(Index), 225 x 225 twips
   std::string_view tooltip;
   std::string_view description;  // the tag line, then the prose
   std::string_view note;         // an extra hover line; empty for none
@@ -91,10 +91,10 @@ struct Placement {
 };
 
 struct ClassDef {
-  std::string_view formName;   // "frm_NecroSkill"
-  std::string_view className;  // "Necromancer": lbl_Char and the export's class line
-  std::string_view caption;    // "Diablo II Korvinth (Necromancer)"
-  bool charCentred = false;    // lbl_Char alignment
+  std::string_view formName;           // "frm_NecroSkill"
+  std::string_view className;          // "Necromancer": lbl_Char and the export's class line
+  std::string_view caption;            // "Diablo II Korvinth (Necromancer)"
+  bool charCentred = false;            // lbl_Char alignment
   std::string_view commandColumnName;  // "img_ButtonBack" or "img_MenuBack"
   std::string_view bottomPanelName;    // "Image12" or "Image10"
   // Shape6 (level 1 row) first, Shape1 (level 30 row) last.

@@ -42,8 +42,7 @@ namespace {
 constexpr int kRows[] = {1, 6, 12, 18, 24, 30};
 constexpr int kRowLabelTops[] = {555, 1365, 2160, 2985, 3870, 4680};
 const char* const kHeadingNames[] = {"lbl_Summon", "lbl_PB", "Label1"};
-constexpr TwipsRect kHeadingRects[] = {{1365, 0, 2745, 300}, {4155, 15, 2760, 300},
-                                                  {6930, 0, 2685, 300}};
+constexpr TwipsRect kHeadingRects[] = {{1365, 0, 2745, 300}, {4155, 15, 2760, 300}, {6930, 0, 2685, 300}};
 
 const QString kHoverLastLine = QStringLiteral("Right click for reserve options and skill stats.");
 const QString kNoticeText = QStringLiteral(
@@ -109,8 +108,8 @@ void ClassWindow::BuildFrame() {
     remember(line);
   }
   for (const Connector& connector : data_.connectors) {
-    forms::Line& line = AddLine(std::string(connector.name), connector.x1, connector.y1, connector.x2,
-                                connector.y2);
+    forms::Line& line =
+        AddLine(std::string(connector.name), connector.x1, connector.y1, connector.x2, connector.y2);
     line.SetBorder(kPointBrown, 3);
     remember(line);
   }
@@ -199,9 +198,9 @@ void ClassWindow::BuildFrame() {
 
   lb_SkillsPerLevel = new forms::ListBox(*this, "lb_SkillsPerLevel", 540, 5985, 3765, 2550);
   lb_SkillsPerLevel->setFont(forms::MakeFont(Face::Arial, 8.25));
-  lb_SkillsPerLevel->setStyleSheet(QStringLiteral(
-      "QListWidget { color: white; background: black; border: 1px solid #606060; }"
-      "QListWidget::item:selected { color: black; background: rgb(255, 239, 176); }"));
+  lb_SkillsPerLevel->setStyleSheet(
+      QStringLiteral("QListWidget { color: white; background: black; border: 1px solid #606060; }"
+                     "QListWidget::item:selected { color: black; background: rgb(255, 239, 176); }"));
   lb_SkillsPerLevel->onKeyPress = [this](std::int16_t& key) { lb_SkillsPerLevel_KeyPress(key); };
 }
 
@@ -303,7 +302,8 @@ void ClassWindow::TreeClick(std::string_view treeCode, std::int16_t index) {
 void ClassWindow::Form_Load() {
   mod_Misc.LevelUps = 0;
   mod_Misc.ReservedPoints = 0;
-  lbl_Reserved->SetCaption(QStringLiteral("Reserved Points: ") + forms::PlainDecimal(mod_Misc.ReservedPoints));
+  lbl_Reserved->SetCaption(QStringLiteral("Reserved Points: ") +
+                           forms::PlainDecimal(mod_Misc.ReservedPoints));
   // A pending generation fills the window before it is first shown. A
   // negative count would never reach 0, so it starts nothing.
   if (mod_Misc.RandomClassRoll != 0 && mod_Misc.RandomPointsLeft > 0) {
@@ -397,7 +397,8 @@ void ClassWindow::img_Tree_Click(int tree, std::int16_t Index) {
       RaiseLabel(points);
       AppendLine(QStringLiteral("Reserved Slvl ") + points.Caption() + skillText);
       --mod_Misc.ReservedPoints;
-      lbl_Reserved->SetCaption(QStringLiteral("Reserved Points: ") + forms::PlainDecimal(mod_Misc.ReservedPoints));
+      lbl_Reserved->SetCaption(QStringLiteral("Reserved Points: ") +
+                               forms::PlainDecimal(mod_Misc.ReservedPoints));
     } else {
       // Not a refusal: LastClickRefused stays as it was.
       ShowNotice(*this, QStringLiteral("You have no skill points in reserve."));
@@ -410,8 +411,8 @@ void ClassWindow::img_Tree_Click(int tree, std::int16_t Index) {
     RaiseLabel(points);
     lbl_CharLevel->SetCaption(QStringLiteral("Level ") + forms::PlainDecimal(mod_Misc.LevelUps + 1));
     lbl_SkillLevel->SetCaption(QStringLiteral("Skill Points: ") + forms::SignedField(mod_Misc.LevelUps));
-    AppendLine(QStringLiteral("Clvl ") + forms::PlainDecimal(mod_Misc.LevelUps + 1) + QStringLiteral(" Slvl ") +
-               points.Caption() + skillText);
+    AppendLine(QStringLiteral("Clvl ") + forms::PlainDecimal(mod_Misc.LevelUps + 1) +
+               QStringLiteral(" Slvl ") + points.Caption() + skillText);
   }
   RefreshLevelNotices();
   CompletionCheck();
@@ -519,7 +520,8 @@ void ClassWindow::lbl_UndoLast_Click() {
     lbl_SkillLevel->SetCaption(skillLevelText + forms::SignedField(mod_Misc.LevelUps));
   };
   auto showReserve = [this] {
-    lbl_Reserved->SetCaption(QStringLiteral("Reserved Points: ") + forms::PlainDecimal(mod_Misc.ReservedPoints));
+    lbl_Reserved->SetCaption(QStringLiteral("Reserved Points: ") +
+                             forms::PlainDecimal(mod_Misc.ReservedPoints));
   };
 
   if (line.contains(QStringLiteral("Reserved For Later"))) {

@@ -96,8 +96,7 @@ class ClassWindow : public forms::Form, public PlannerWindow {
   void BuildFrame();
   void BuildTrees();
   void ApplyPlacements();
-  forms::Label& AddCommand(const char* name, const char* caption, int left, int top,
-                           const QString& hover);
+  forms::Label& AddCommand(const char* name, const char* caption, int left, int top, const QString& hover);
   void Refuse();
   void RaiseLabel(forms::Label& points) const;
   void AppendLine(const QString& line);

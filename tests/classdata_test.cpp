@@ -1,14 +1,14 @@
 // Consistency of the five classes' data: the faults a slip in a table would
 // cause (a skill in the wrong row, a prerequisite out of its tree, an undo
 // order that lets a short name swallow a longer one).
+#include "skilltrees/ClassData.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
-
-#include "skilltrees/ClassData.h"
 
 namespace {
 
@@ -86,7 +86,8 @@ TEST(ClassData, UndoFindsTheLongerNameFirst) {
       std::vector<int> indices(tree.undoOrder.begin(), tree.undoOrder.end());
       std::sort(indices.begin(), indices.end());
       ASSERT_EQ(indices, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9})) << c->className;
-      for (int i : tree.undoOrder) order.push_back(": " + std::string(tree.skills[static_cast<std::size_t>(i)].name));
+      for (int i : tree.undoOrder)
+        order.push_back(": " + std::string(tree.skills[static_cast<std::size_t>(i)].name));
     }
     // Whatever line a skill writes, the first skill text found in it is its own.
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -116,7 +117,7 @@ TEST(ClassData, TreeCodesAreTheFifteenKnownOnes) {
     for (const auto& tree : c->trees) codes.insert(tree.code);
   }
   const std::set<std::string_view> expected = {
-      "NecroBone", "NecroCurse", "NecroSummon", "AmazonBC",   "AmazonJS",   "AmazonPM", "BarBarCM", "BarBarCS",
+      "NecroBone", "NecroCurse", "NecroSummon", "AmazonBC",   "AmazonJS", "AmazonPM", "BarBarCM", "BarBarCS",
       "BarBarWC",  "PaladinCom", "PaladinOff",  "PaladinDef", "SorcCold", "SorcFire", "SorcLight"};
   EXPECT_EQ(codes, expected);
 }

@@ -30,7 +30,9 @@ const QString kNeeds = QStringLiteral("Not available yet, you must have at least
 
 class Classes : public testing_support::PlannerTest {
  protected:
-  static QString Notice(ClassWindow& w) { return w.lbl_UnAvail->Visible() ? w.lbl_UnAvail->Caption() : QString(); }
+  static QString Notice(ClassWindow& w) {
+    return w.lbl_UnAvail->Visible() ? w.lbl_UnAvail->Caption() : QString();
+  }
   static QString LastLine(ClassWindow& w) {
     return w.lb_SkillsPerLevel->List(w.lb_SkillsPerLevel->ListCount() - 1);
   }
@@ -73,10 +75,10 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{1, 2, 6, {}, "Cold Arrow"}, Refusal{1, 1, 8, {}, "Duplicate"}, Refusal{1, 1, 8, {6}, "Evade"},
         Refusal{1, 2, 3, {}, "Magic Arrow"},
         // Barbarian (Combat Masteries, Warcries, Combat Skills)
-        Refusal{2, 2, 5, {}, "Leap"}, Refusal{2, 2, 8, {}, "Leap Attack"}, Refusal{2, 2, 8, {5}, "Concentrate"},
-        Refusal{2, 1, 8, {}, "Battlecry"}, Refusal{2, 1, 8, {5}, "Battle Orders"},
-        Refusal{2, 1, 2, {}, "Howl"}, Refusal{2, 1, 3, {}, "Howl"}, Refusal{2, 2, 2, {}, "Bash"},
-        Refusal{2, 0, 7, {}, nullptr},
+        Refusal{2, 2, 5, {}, "Leap"}, Refusal{2, 2, 8, {}, "Leap Attack"},
+        Refusal{2, 2, 8, {5}, "Concentrate"}, Refusal{2, 1, 8, {}, "Battlecry"},
+        Refusal{2, 1, 8, {5}, "Battle Orders"}, Refusal{2, 1, 2, {}, "Howl"}, Refusal{2, 1, 3, {}, "Howl"},
+        Refusal{2, 2, 2, {}, "Bash"}, Refusal{2, 0, 7, {}, nullptr},
         // Paladin (Offensive Auras, Combat Skills, Defensive Auras)
         Refusal{3, 0, 7, {5}, "Thorns"}, Refusal{3, 0, 7, {2}, "Holy Freeze"},
         Refusal{3, 1, 7, {}, "Vengeance"}, Refusal{3, 1, 9, {}, "Blessed Hammer"},
@@ -84,8 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Sorceress (Fire, Lightning, Cold)
         Refusal{4, 2, 6, {5}, "Frost Nova"}, Refusal{4, 2, 6, {2}, "Clacier Spike"},
         Refusal{4, 1, 8, {}, "Teleport"}, Refusal{4, 1, 7, {}, "Nova"}, Refusal{4, 0, 7, {}, "Fireball"},
-        Refusal{4, 0, 6, {}, "Warmth"}, Refusal{4, 2, 4, {}, "Frozen Armor"}, Refusal{4, 2, 3, {}, "Ice Bolt"},
-        Refusal{4, 1, 9, {}, nullptr}));
+        Refusal{4, 0, 6, {}, "Warmth"}, Refusal{4, 2, 4, {}, "Frozen Armor"},
+        Refusal{4, 2, 3, {}, "Ice Bolt"}, Refusal{4, 1, 9, {}, nullptr}));
 
 TEST_F(Classes, ConversionLinesUseTheSkillsOwnSpelling) {
   ClassWindow& w = Open(3);
@@ -119,9 +121,10 @@ TEST_F(Classes, EveryTierOpensOneLevelEarlyInEveryWindow) {
         w.trees[t].lbl[index]->SetCaption("0");
         mod_Misc.LevelUps = static_cast<std::int16_t>(row - 3);
         w.img_Tree_Click(t, static_cast<std::int16_t>(index));
-        EXPECT_EQ(Notice(w), QString("Not available yet, you must be character level %1 first (or just getting "
-                                     "level %1).")
-                                 .arg(row))
+        EXPECT_EQ(Notice(w),
+                  QString("Not available yet, you must be character level %1 first (or just getting "
+                          "level %1).")
+                      .arg(row))
             << kWindows[window].name << " " << skills[static_cast<std::size_t>(index)].name;
         mod_Misc.LevelUps = static_cast<std::int16_t>(row - 2);
         w.img_Tree_Click(t, static_cast<std::int16_t>(index));
@@ -136,10 +139,10 @@ TEST_F(Classes, UndoFindsTheLongerNameFirst) {
     int window, tree, longer, shorter;
     const char* line;
   };
-  for (const Case& c : {Case{2, 2, 5, 1, "Clvl 20 Slvl 1: Leap Attack"}, Case{2, 2, 1, 5, "Clvl 20 Slvl 1: Leap"},
-                        Case{4, 1, 9, 4, "Clvl 31 Slvl 1: Lightning Mastery"},
-                        Case{4, 1, 4, 9, "Clvl 31 Slvl 1: Lightning"},
-                        Case{4, 1, 5, 4, "Clvl 31 Slvl 1: Chain Lightning"}}) {
+  for (const Case& c :
+       {Case{2, 2, 5, 1, "Clvl 20 Slvl 1: Leap Attack"}, Case{2, 2, 1, 5, "Clvl 20 Slvl 1: Leap"},
+        Case{4, 1, 9, 4, "Clvl 31 Slvl 1: Lightning Mastery"}, Case{4, 1, 4, 9, "Clvl 31 Slvl 1: Lightning"},
+        Case{4, 1, 5, 4, "Clvl 31 Slvl 1: Chain Lightning"}}) {
     testing_support::ResetProgram();
     ClassWindow& w = Open(c.window);
     w.trees[c.tree].lbl[c.longer]->SetCaption("3");
@@ -244,7 +247,8 @@ TEST_F(Classes, MultiShotArrowCarriesItsNote) {
   const QStringList lines = w.lbl_Description->Caption().split("\r\n");
   ASSERT_EQ(lines.size(), 4);
   EXPECT_EQ(lines[0], "Multi-Shot Arrow");
-  EXPECT_EQ(lines[2], "NOTE: Only one arrow will hit a single target.  No 6 arrows at a single monster kill.");
+  EXPECT_EQ(lines[2],
+            "NOTE: Only one arrow will hit a single target.  No 6 arrows at a single monster kill.");
   w.img_Tree_MouseMove(2, 2);
   EXPECT_EQ(w.lbl_Description->Caption().split("\r\n").size(), 3);
 }

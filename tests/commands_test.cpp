@@ -1,11 +1,11 @@
 // Undo of every kind of line, reset, change of class, exit, export and the
 // random fill, in the Necromancer window.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <unistd.h>
 
 #include "app/StartWindow.h"
 #include "core/Colors.h"
@@ -194,10 +194,11 @@ TEST_F(Commands, ExportWritesThePlan) {
   EXPECT_EQ(desktop.inputs[0].prompt, "What is the name of this character?");
   EXPECT_EQ(desktop.inputs[0].title, "Character Name");
   EXPECT_EQ(desktop.inputs[0].defaultText, "Character");
-  EXPECT_EQ(Exported("Character"),
-            "Character\r\nClass: Necromancer\r\nLevel: 13\r\n---------------------------------------------\r\n"
-            "\r\nClvl 1 Slvl 0: Starting Level\r\nClvl 2 Slvl 1: Teeth\r\nClvl 13 Slvl 2: Teeth\r\n\r\n"
-            "---------------------------------------------\r\n");
+  EXPECT_EQ(
+      Exported("Character"),
+      "Character\r\nClass: Necromancer\r\nLevel: 13\r\n---------------------------------------------\r\n"
+      "\r\nClvl 1 Slvl 0: Starting Level\r\nClvl 2 Slvl 1: Teeth\r\nClvl 13 Slvl 2: Teeth\r\n\r\n"
+      "---------------------------------------------\r\n");
   EXPECT_TRUE(W().lb_SkillsPerLevel->isVisibleTo(&W()));
   EXPECT_EQ(W().lb_SkillsPerLevel->ListIndex(), 1);
   EXPECT_TRUE(desktop.boxes.empty());
@@ -218,8 +219,8 @@ TEST_F(Commands, ExportOfAnEmptyPlanAndReplacingAFile) {
 }
 
 TEST_F(Commands, BadNamesAndCancelWriteNothing) {
-  for (const char* name : {"", ".", "..", "a/b", "..\\up", "x:y", "star*", "q?", "\"quoted\"", "<a>", "pipe|",
-                           "tab\there"}) {
+  for (const char* name :
+       {"", ".", "..", "a/b", "..\\up", "x:y", "star*", "q?", "\"quoted\"", "<a>", "pipe|", "tab\there"}) {
     desktop.boxes.clear();
     desktop.inputAnswers.push_back(QString::fromLatin1(name));
     W().lbl_Save_Click();
@@ -260,7 +261,8 @@ TEST_F(Commands, FailedExportKeepsTheEarlierFile) {
   const bool stillWritable = QFileInfo(folder.path()).isWritable() || ::geteuid() == 0;
   W().img_Tree_Click(kBone, 0);
   W().lbl_Save_Click();
-  QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  QFile::setPermissions(folder.path(),
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   if (stillWritable) GTEST_SKIP() << "this user writes into read-only folders";
   ASSERT_EQ(desktop.boxes.size(), 1U);
   EXPECT_TRUE(desktop.boxes[0].prompt.contains("\r\n"));

@@ -1,11 +1,12 @@
 // Splitting portrait GIFs into frames, on files the tests write themselves.
+#include "app/GifFrames.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QPainter>
 
-#include "app/GifFrames.h"
 #include "forms/Form.h"
 #include "forms/ImageArray.h"
 #include "tests/support/Planner.h"
@@ -91,8 +92,8 @@ TEST_F(GifFrames, SecondCallReplacesTheFrames) {
   const QString three = Write("three.gif", Gif({{Square(qRgb(255, 0, 0)), QPoint(), 1},
                                                 {Square(qRgb(0, 255, 0)), QPoint(), 2},
                                                 {Square(qRgb(0, 0, 255)), QPoint(), 3}}));
-  const QString two = Write("two.gif", Gif({{Square(qRgb(255, 0, 0)), QPoint(), 4},
-                                            {Square(qRgb(0, 255, 0)), QPoint(), 5}}));
+  const QString two =
+      Write("two.gif", Gif({{Square(qRgb(255, 0, 0)), QPoint(), 4}, {Square(qRgb(0, 255, 0)), QPoint(), 5}}));
   ASSERT_TRUE(LoadGifFrames(three, *images));
   ASSERT_TRUE(LoadGifFrames(two, *images));
   EXPECT_EQ(images->Count(), 2);
@@ -111,7 +112,8 @@ TEST_F(GifFrames, MissingFilesFailSilently) {
 }
 
 TEST_F(GifFrames, FilesThatAreNotGifsAreReported) {
-  const QByteArray good = Gif({{Square(qRgb(255, 0, 0)), QPoint(), 1}, {Square(qRgb(0, 255, 0)), QPoint(), 2}});
+  const QByteArray good =
+      Gif({{Square(qRgb(255, 0, 0)), QPoint(), 1}, {Square(qRgb(0, 255, 0)), QPoint(), 2}});
   ASSERT_TRUE(LoadGifFrames(Write("good.gif", good), *images));
   QByteArray noMarker = good;
   noMarker.replace(QByteArray("\x00\x21\xF9", 3), QByteArray("\x00\x21\xFE", 3));
@@ -150,7 +152,8 @@ TEST_F(GifFrames, TruncatedFilesNeverReadPastTheirEnd) {
 }
 
 TEST_F(GifFrames, PiecesEndAtTheNextMarkerOrTwoBytesEarly) {
-  const QByteArray bytes = Gif({{Square(qRgb(255, 0, 0)), QPoint(), 1}, {Square(qRgb(0, 255, 0)), QPoint(), 2}});
+  const QByteArray bytes =
+      Gif({{Square(qRgb(255, 0, 0)), QPoint(), 1}, {Square(qRgb(0, 255, 0)), QPoint(), 2}});
   const korvinth::GifSplit split = korvinth::SplitGif(bytes);
   ASSERT_TRUE(split.isGif);
   ASSERT_EQ(split.pieces.size(), 2U);

@@ -78,7 +78,8 @@ TEST_F(PointAllocation, RefusalsComeInOrderOfPrecedence) {
   SetPoints(kBone, 3, 0);
   ExpectRefused(kBone, 3, "Character has reached maximum allowable level(99). ");
   mod_Misc.LevelUps = 3;
-  ExpectRefused(kBone, 3, "Not available yet, you must be character level 6 first (or just getting level 6).");
+  ExpectRefused(kBone, 3,
+                "Not available yet, you must be character level 6 first (or just getting level 6).");
   mod_Misc.LevelUps = 4;
   ExpectRefused(kBone, 3, "Not available yet, you must have at least one skill point in Teeth");
 }
@@ -109,7 +110,8 @@ TEST_F(PointAllocation, RowOneSkillsNeedNoConnectorPrerequisite) {
 
 TEST_F(PointAllocation, PoisonDaggerOpensOneLevelEarly) {
   mod_Misc.LevelUps = 3;
-  ExpectRefused(kBone, 2, "Not available yet, you must be character level 6 first (or just getting level 6).");
+  ExpectRefused(kBone, 2,
+                "Not available yet, you must be character level 6 first (or just getting level 6).");
   mod_Misc.LevelUps = 4;
   Click(kBone, 2);
   EXPECT_EQ(LastLine(), "Clvl 6 Slvl 1: Poison Dagger");
@@ -118,7 +120,8 @@ TEST_F(PointAllocation, PoisonDaggerOpensOneLevelEarly) {
 }
 
 TEST_F(PointAllocation, LevelUpHidesShowingNotice) {
-  ExpectRefused(kBone, 2, "Not available yet, you must be character level 6 first (or just getting level 6).");
+  ExpectRefused(kBone, 2,
+                "Not available yet, you must be character level 6 first (or just getting level 6).");
   EXPECT_TRUE(W().tim_Unavail->Enabled());
   Click(kBone, 0);
   EXPECT_FALSE(W().lbl_UnAvail->Visible());
@@ -126,9 +129,11 @@ TEST_F(PointAllocation, LevelUpHidesShowingNotice) {
 }
 
 TEST_F(PointAllocation, NoticeLineRestartsAndHidesOnTick) {
-  ExpectRefused(kBone, 2, "Not available yet, you must be character level 6 first (or just getting level 6).");
+  ExpectRefused(kBone, 2,
+                "Not available yet, you must be character level 6 first (or just getting level 6).");
   const int starts = W().tim_Unavail->Starts();
-  ExpectRefused(kBone, 3, "Not available yet, you must be character level 6 first (or just getting level 6).");
+  ExpectRefused(kBone, 3,
+                "Not available yet, you must be character level 6 first (or just getting level 6).");
   EXPECT_EQ(W().tim_Unavail->Starts(), starts + 1);  // the period starts anew
   W().tim_Unavail->Fire();
   EXPECT_FALSE(W().lbl_UnAvail->Visible());
@@ -192,22 +197,25 @@ TEST_P(QuestGrants, GrantWritesItsLineAndChangesNoLevel) {
   EXPECT_EQ(LastLine(), "Clvl 3 Slvl 3: Teeth");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, QuestGrants,
-    ::testing::Values(
-        QuestGrant{&korvinth::CharacterState::DenOfEvilUses, &korvinth::CharacterState::DenOfEvilPending, 1,
-                   "Den Of Evil: Normal Slvl 2: Teeth"},
-        QuestGrant{&korvinth::CharacterState::DenOfEvilUses, &korvinth::CharacterState::DenOfEvilPending, 3,
-                   "Den Of Evil: Hell Slvl 2: Teeth"},
-        QuestGrant{&korvinth::CharacterState::BookOfSkillUses, &korvinth::CharacterState::BookOfSkillPending, 2,
-                   "Book of Skill: Nightmare Slvl 2: Teeth"},
-        QuestGrant{&korvinth::CharacterState::DeathOfIzualUses,
-                   &korvinth::CharacterState::DeathOfIzualPending, 1, "Izual Quest Point:(1) Normal Slvl 2: Teeth"},
-        QuestGrant{&korvinth::CharacterState::DeathOfIzualUses,
-                   &korvinth::CharacterState::DeathOfIzualPending, 4,
-                   "Izual Quest Point:(2) Nightmare Slvl 2: Teeth"},
-        QuestGrant{&korvinth::CharacterState::DeathOfIzualUses,
-                   &korvinth::CharacterState::DeathOfIzualPending, 6, "Izual Quest Point:(2) Hell Slvl 2: Teeth"}));
+INSTANTIATE_TEST_SUITE_P(Kinds, QuestGrants,
+                         ::testing::Values(QuestGrant{&korvinth::CharacterState::DenOfEvilUses,
+                                                      &korvinth::CharacterState::DenOfEvilPending, 1,
+                                                      "Den Of Evil: Normal Slvl 2: Teeth"},
+                                           QuestGrant{&korvinth::CharacterState::DenOfEvilUses,
+                                                      &korvinth::CharacterState::DenOfEvilPending, 3,
+                                                      "Den Of Evil: Hell Slvl 2: Teeth"},
+                                           QuestGrant{&korvinth::CharacterState::BookOfSkillUses,
+                                                      &korvinth::CharacterState::BookOfSkillPending, 2,
+                                                      "Book of Skill: Nightmare Slvl 2: Teeth"},
+                                           QuestGrant{&korvinth::CharacterState::DeathOfIzualUses,
+                                                      &korvinth::CharacterState::DeathOfIzualPending, 1,
+                                                      "Izual Quest Point:(1) Normal Slvl 2: Teeth"},
+                                           QuestGrant{&korvinth::CharacterState::DeathOfIzualUses,
+                                                      &korvinth::CharacterState::DeathOfIzualPending, 4,
+                                                      "Izual Quest Point:(2) Nightmare Slvl 2: Teeth"},
+                                           QuestGrant{&korvinth::CharacterState::DeathOfIzualUses,
+                                                      &korvinth::CharacterState::DeathOfIzualPending, 6,
+                                                      "Izual Quest Point:(2) Hell Slvl 2: Teeth"}));
 
 TEST_F(PointAllocation, QuestGrantComesBeforeReserve) {
   mod_Misc.DenOfEvilUses = 1;
@@ -256,10 +264,12 @@ TEST_F(PointAllocation, ImpossibleGrantCountStopsWithNoLongerValid) {
 TEST_F(PointAllocation, CompletionMessageComesOnceAtTheLastPoint) {
   mod_Misc.RandomRunning = kTrue;
   mod_Misc.RandomPointsLeft = 0;
-  ExpectRefused(kBone, 2, "Not available yet, you must be character level 6 first (or just getting level 6).");
+  ExpectRefused(kBone, 2,
+                "Not available yet, you must be character level 6 first (or just getting level 6).");
   Click(kBone, 0);
   ASSERT_EQ(desktop.boxes.size(), 1U);
-  EXPECT_EQ(desktop.boxes[0].prompt, "Random Charater Generator has completed.\r\nHave fun trying to win with it.");
+  EXPECT_EQ(desktop.boxes[0].prompt,
+            "Random Charater Generator has completed.\r\nHave fun trying to win with it.");
   EXPECT_EQ(desktop.boxes[0].title, "Generation Complete");
   EXPECT_EQ(mod_Misc.RandomRunning, 0);
 }

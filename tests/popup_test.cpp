@@ -98,9 +98,9 @@ TEST_F(Popup, DenOfEvilUsesThePerTreeLevels) {
 
 TEST_F(Popup, QuestCaptionsCycleThroughTheDifficulties) {
   mod_Misc.LevelUps = 60;
-  const char* const izual[] = {"&Death of Izual (Normal)", "&Death of Izual (Nightmare)",
+  const char* const izual[] = {"&Death of Izual (Normal)",    "&Death of Izual (Nightmare)",
                                "&Death of Izual (Nightmare)", "&Death of Izual (Hell)",
-                               "&Death of Izual (Hell)", "&Death of Izual (Hell)"};
+                               "&Death of Izual (Hell)",      "&Death of Izual (Hell)"};
   for (int use = 0; use < 6; ++use) {
     RightClick(kBone, 0, "mnu_DeathOfIzual");
     EXPECT_EQ(mod_Misc.DeathOfIzualUses, use + 1);
@@ -170,7 +170,8 @@ TEST_F(Popup, ReserveIsRefusedAtLevel99) {
 TEST_F(Popup, HeadingsLightOneLevelBelowTheirTier) {
   auto lit = [this] {
     std::vector<bool> result;
-    for (int row = 1; row < 6; ++row) result.push_back(W().lbl_Level[row]->ForeColor() == korvinth::kPaleYellow);
+    for (int row = 1; row < 6; ++row)
+      result.push_back(W().lbl_Level[row]->ForeColor() == korvinth::kPaleYellow);
     return result;
   };
   LevelUp(3);

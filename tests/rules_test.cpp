@@ -20,7 +20,8 @@ struct TierCase {
 };
 
 const char* const kCap = "Skill point cap is limited to 1 point per level the skill has been available.";
-const char* const kNotYet6 = "Not available yet, you must be character level 6 first (or just getting level 6).";
+const char* const kNotYet6 =
+    "Not available yet, you must be character level 6 first (or just getting level 6).";
 const char* const kNotYet18 =
     "Not available yet, you must be character level 18 first (or just getting level 18).";
 const char* const kNotYet30 =

@@ -88,8 +88,13 @@ TEST_P(Soak, RandomActionsKeepThePlanConsistent) {
   std::mt19937 random(seed);
   auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<std::uint32_t>(n)); };
   forms::FormRef<ClassWindow>& ref = *kWindows[GetParam()];
-  const char* const items[] = {"mnu_ReservePoint", "mnu_UseReserve", "mnu_DenOfEvil", "mnu_BookOfSkill",
-                               "mnu_DeathOfIzual", "mnu_SkillInfo",  ""};
+  const char* const items[] = {"mnu_ReservePoint",
+                               "mnu_UseReserve",
+                               "mnu_DenOfEvil",
+                               "mnu_BookOfSkill",
+                               "mnu_DeathOfIzual",
+                               "mnu_SkillInfo",
+                               ""};
   for (int step = 0; step < 4000; ++step) {
     ClassWindow& w = *ref;
     const int action = pick(100);

@@ -1,5 +1,7 @@
 // The start window (load, class choice, hover, portrait animation, credits)
 // and the random character generator.
+#include "app/StartWindow.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -8,7 +10,6 @@
 
 #include "app/GeneratorWindow.h"
 #include "app/GifFrames.h"
-#include "app/StartWindow.h"
 #include "core/Colors.h"
 #include "core/MenuWindow.h"
 #include "core/Misc.h"
@@ -75,7 +76,7 @@ TEST_F(Start, LoadResetsThePlanAndLoadsThePortraits) {
   EXPECT_EQ(korvinth::frm_Menu->mnu_DenOfEvil.Caption(), "&Den Of Evil (Normal)");
   EXPECT_EQ(Frames(kAmazon).Count(), 10);
   EXPECT_EQ(Frames(kNecromancer).Count(), 1);  // no file: the still portrait stays
-  EXPECT_EQ(korvinth::GifLastFrame, 7);         // the Sorceress, loaded last
+  EXPECT_EQ(korvinth::GifLastFrame, 7);        // the Sorceress, loaded last
   EXPECT_EQ(s.portraits[kAmazon].tim->Interval(), 70);
   EXPECT_FALSE(s.portraits[kAmazon].tim->Enabled());
   EXPECT_EQ(s.portraits[kNecromancer].tim->Interval(), 0);
@@ -224,8 +225,9 @@ TEST_F(Generator, DrawnClassAndLevel) {
     G().lbl_Generate_Click();
     ASSERT_EQ(desktop.boxes.size(), 1U);
     const QString prompt = desktop.boxes[0].prompt;
-    const QRegularExpression form("^This will generate a (Amazon|Barbarian|Necromancer|Paladin|Sorceress), Level "
-                                  "(\\d+)\\.\r\nDo you want to continue\\? \\(This may take awhile\\)$");
+    const QRegularExpression form(
+        "^This will generate a (Amazon|Barbarian|Necromancer|Paladin|Sorceress), Level "
+        "(\\d+)\\.\r\nDo you want to continue\\? \\(This may take awhile\\)$");
     const QRegularExpressionMatch match = form.match(prompt);
     ASSERT_TRUE(match.hasMatch()) << prompt.toStdString();
     const int level = match.captured(2).toInt();
@@ -285,7 +287,8 @@ TEST_F(Generator, HalvesRoundToEven) {
     G().txt_Level->SetText(QString::fromLatin1(text));
     G().lbl_Generate_Click();
     ASSERT_EQ(desktop.boxes.size(), 1U);
-    EXPECT_TRUE(desktop.boxes[0].prompt.startsWith(QString("This will generate a Necromancer, Level %1.").arg(level)));
+    EXPECT_TRUE(desktop.boxes[0].prompt.startsWith(
+        QString("This will generate a Necromancer, Level %1.").arg(level)));
   }
 }
 

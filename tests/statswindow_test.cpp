@@ -1,12 +1,13 @@
 // The statistics window: the marked column, the dispatch by tree code, the
 // table contract and the ways to close it.
+#include "skillstats/StatsWindow.h"
+
 #include <gtest/gtest.h>
 
 #include "core/Colors.h"
 #include "core/MenuWindow.h"
 #include "core/Misc.h"
 #include "skilltrees/ClassWindow.h"
-#include "skillstats/StatsWindow.h"
 #include "tests/support/Planner.h"
 
 namespace {
@@ -62,13 +63,13 @@ TEST_F(Stats, FillsEveryCaptionFromTheTable) {
 
 TEST_F(Stats, EveryTreeCodeOpensItsOwnTable) {
   const std::pair<const char*, const korvinth::StatTable*> trees[] = {
-      {"NecroBone", &korvinth::kNecroBoneStats},   {"NecroCurse", &korvinth::kNecroCurseStats},
+      {"NecroBone", &korvinth::kNecroBoneStats},     {"NecroCurse", &korvinth::kNecroCurseStats},
       {"NecroSummon", &korvinth::kNecroSummonStats}, {"AmazonBC", &korvinth::kAmazonBCStats},
-      {"AmazonJS", &korvinth::kAmazonJSStats},     {"AmazonPM", &korvinth::kAmazonPMStats},
-      {"BarBarCM", &korvinth::kBarBarCMStats},     {"BarBarCS", &korvinth::kBarBarCSStats},
-      {"BarBarWC", &korvinth::kBarBarWCStats},     {"PaladinCom", &korvinth::kPaladinComStats},
-      {"PaladinOff", &korvinth::kPaladinOffStats}, {"PaladinDef", &korvinth::kPaladinDefStats},
-      {"SorcCold", &korvinth::kSorcColdStats},     {"SorcFire", &korvinth::kSorcFireStats},
+      {"AmazonJS", &korvinth::kAmazonJSStats},       {"AmazonPM", &korvinth::kAmazonPMStats},
+      {"BarBarCM", &korvinth::kBarBarCMStats},       {"BarBarCS", &korvinth::kBarBarCSStats},
+      {"BarBarWC", &korvinth::kBarBarWCStats},       {"PaladinCom", &korvinth::kPaladinComStats},
+      {"PaladinOff", &korvinth::kPaladinOffStats},   {"PaladinDef", &korvinth::kPaladinDefStats},
+      {"SorcCold", &korvinth::kSorcColdStats},       {"SorcFire", &korvinth::kSorcFireStats},
       {"SorcLight", &korvinth::kSorcLightStats}};
   for (const auto& [code, table] : trees) {
     for (int index = 0; index < 10; ++index) {
@@ -79,7 +80,8 @@ TEST_F(Stats, EveryTreeCodeOpensItsOwnTable) {
         const korvinth::StatRow& stats = skill.rows[static_cast<std::size_t>(row)];
         EXPECT_EQ(w.lbl_StatTitle[row]->Caption().toStdString(), stats.title) << code << index;
         for (int k = 0; k < 20; ++k) {
-          EXPECT_EQ(w.lbl_Stat[row][k]->Caption().toStdString(), stats.values[stats.same ? 0 : k]) << code << index;
+          EXPECT_EQ(w.lbl_Stat[row][k]->Caption().toStdString(), stats.values[stats.same ? 0 : k])
+              << code << index;
         }
       }
     }
@@ -87,8 +89,8 @@ TEST_F(Stats, EveryTreeCodeOpensItsOwnTable) {
 }
 
 TEST_F(Stats, UnknownTreeOrIndexLeavesTheDesignCaptions) {
-  for (auto [code, index] : {std::pair{"BarbarianCM", 0}, std::pair{"necrocurse", 0}, std::pair{"NecroCurse", 10},
-                             std::pair{"NecroCurse", -1}}) {
+  for (auto [code, index] : {std::pair{"BarbarianCM", 0}, std::pair{"necrocurse", 0},
+                             std::pair{"NecroCurse", 10}, std::pair{"NecroCurse", -1}}) {
     const StatsWindow& w = Open(code, index, 4);
     EXPECT_EQ(w.lbl_CurrentSkill->Caption(), "Current Skill:") << code;
     EXPECT_EQ(w.lbl_StatTitle[0]->Caption(), "Stat Title 1");

@@ -11,9 +11,9 @@
 namespace forge {
 
 struct GifFrame {
-  QImage image;        // drawn in the palette's colours (transparent pixels allowed)
-  QPoint offset;       // Image Left and Top Position
-  int delayHundredths; // Delay Time
+  QImage image;         // drawn in the palette's colours (transparent pixels allowed)
+  QPoint offset;        // Image Left and Top Position
+  int delayHundredths;  // Delay Time
 };
 
 // Encodes the frames on a logical screen of the given size. Colours are

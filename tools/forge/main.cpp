@@ -137,7 +137,8 @@ void Emblem(QPainter& p, QPointF c, double s, QColor metal, QColor glow) {
   }
   QPainterPath helm;
   helm.moveTo(c + QPointF(-s * 0.45, s * 0.45));
-  helm.cubicTo(c + QPointF(-s * 0.55, -s * 0.3), c + QPointF(s * 0.55, -s * 0.3), c + QPointF(s * 0.45, s * 0.45));
+  helm.cubicTo(c + QPointF(-s * 0.55, -s * 0.3), c + QPointF(s * 0.55, -s * 0.3),
+               c + QPointF(s * 0.45, s * 0.45));
   helm.lineTo(c + QPointF(s * 0.12, s * 0.45));
   helm.lineTo(c + QPointF(s * 0.1, s * 0.1));
   helm.lineTo(c + QPointF(-s * 0.1, s * 0.1));
@@ -291,7 +292,25 @@ void DrawStartBackground() {
 
 // Skill icons ---------------------------------------------------------------
 
-enum class Glyph { Flame, Frost, Bolt, Poison, Bone, Golem, Arrow, Spear, Star, Eye, Ring, Shield, Wave, Swirl, Blade, Hand, Rune };
+enum class Glyph {
+  Flame,
+  Frost,
+  Bolt,
+  Poison,
+  Bone,
+  Golem,
+  Arrow,
+  Spear,
+  Star,
+  Eye,
+  Ring,
+  Shield,
+  Wave,
+  Swirl,
+  Blade,
+  Hand,
+  Rune
+};
 
 bool Has(std::string_view name, std::initializer_list<std::string_view> words) {
   for (std::string_view w : words) {
@@ -301,22 +320,33 @@ bool Has(std::string_view name, std::initializer_list<std::string_view> words) {
 }
 
 Glyph GlyphFor(std::string_view name, std::string_view tree) {
-  if (Has(name, {"Fire", "Blaze", "Inferno", "Meteor", "Immolat", "Warmth", "Hydra", "Enchant"})) return Glyph::Flame;
-  if (Has(name, {"Cold", "Ice", "Frozen", "Frost", "Glacier", "Blizzard", "Chill", "Shiver", "Freez"})) return Glyph::Frost;
-  if (Has(name, {"Lightning", "Charged", "Static", "Thunder", "Nova", "Energy", "Shock", "Power Strike"})) return Glyph::Bolt;
+  if (Has(name, {"Fire", "Blaze", "Inferno", "Meteor", "Immolat", "Warmth", "Hydra", "Enchant"}))
+    return Glyph::Flame;
+  if (Has(name, {"Cold", "Ice", "Frozen", "Frost", "Glacier", "Blizzard", "Chill", "Shiver", "Freez"}))
+    return Glyph::Frost;
+  if (Has(name, {"Lightning", "Charged", "Static", "Thunder", "Nova", "Energy", "Shock", "Power Strike"}))
+    return Glyph::Bolt;
   if (Has(name, {"Poison", "Plague", "Cleansing"})) return Glyph::Poison;
   if (Has(name, {"Bone", "Skelet", "Teeth", "Revive", "Corpse"})) return Glyph::Bone;
   if (Has(name, {"Golem", "Valkyrie", "Duplicate"})) return Glyph::Golem;
   if (Has(name, {"Arrow", "Shot", "Pierce", "Penetrate", "Missile", "Guided"})) return Glyph::Arrow;
   if (Has(name, {"Jab", "Javelin", "Spear", "Impale", "Fend", "Throw", "Pole"})) return Glyph::Spear;
   if (Has(name, {"Mastery", "Resist", "Summon"})) return Glyph::Star;
-  if (Has(name, {"Vision", "Sight", "Find", "Attract", "Confuse", "Terror", "Telekinesis"})) return Glyph::Eye;
-  if (tree.rfind("Paladin", 0) == 0 && Has(name, {"Might", "Thorns", "Concentration", "Holy", "Sanctuary", "Fanaticism", "Conviction", "Prayer", "Defiance", "Vigor", "Meditation", "Redemption", "Salvation", "Blessed Aim"})) return Glyph::Ring;
+  if (Has(name, {"Vision", "Sight", "Find", "Attract", "Confuse", "Terror", "Telekinesis"}))
+    return Glyph::Eye;
+  if (tree.rfind("Paladin", 0) == 0 &&
+      Has(name, {"Might", "Thorns", "Concentration", "Holy", "Sanctuary", "Fanaticism", "Conviction",
+                 "Prayer", "Defiance", "Vigor", "Meditation", "Redemption", "Salvation", "Blessed Aim"}))
+    return Glyph::Ring;
   if (Has(name, {"Armor", "Skin", "Shield", "Iron", "Dodge", "Avoid", "Evade"})) return Glyph::Shield;
   if (Has(name, {"Howl", "Shout", "Cry", "Taunt", "Orders", "Command", "Ward"})) return Glyph::Wave;
-  if (Has(name, {"Leap", "Whirlwind", "Charge", "Teleport", "Speed", "Stamina", "Frenzy", "Zeal"})) return Glyph::Swirl;
-  if (Has(name, {"Bash", "Swing", "Stun", "Strike", "Smite", "Sacrafice", "Vengance", "Beserker", "Hammer", "Conversion", "Heavens"})) return Glyph::Blade;
-  if (Has(name, {"Damage", "Weaken", "Maiden", "Tap", "Decrepify", "Critical", "Inner", "Slow"})) return Glyph::Hand;
+  if (Has(name, {"Leap", "Whirlwind", "Charge", "Teleport", "Speed", "Stamina", "Frenzy", "Zeal"}))
+    return Glyph::Swirl;
+  if (Has(name, {"Bash", "Swing", "Stun", "Strike", "Smite", "Sacrafice", "Vengance", "Beserker", "Hammer",
+                 "Conversion", "Heavens"}))
+    return Glyph::Blade;
+  if (Has(name, {"Damage", "Weaken", "Maiden", "Tap", "Decrepify", "Critical", "Inner", "Slow"}))
+    return Glyph::Hand;
   return Glyph::Rune;
 }
 
@@ -461,7 +491,8 @@ void DrawGlyph(QPainter& p, Glyph glyph, QColor c, unsigned seed) {
     }
     case Glyph::Blade:
       p.setBrush(light);
-      p.drawPolygon(QPolygonF({QPointF(-3, 6), QPointF(-3, -13), QPointF(0, -17), QPointF(3, -13), QPointF(3, 6)}));
+      p.drawPolygon(
+          QPolygonF({QPointF(-3, 6), QPointF(-3, -13), QPointF(0, -17), QPointF(3, -13), QPointF(3, 6)}));
       p.drawLine(QPointF(-9, 7), QPointF(9, 7));
       p.drawLine(QPointF(0, 8), QPointF(0, 16));
       break;
@@ -536,7 +567,9 @@ void DrawSkillIcon(std::string_view tree, int index, std::string_view name, Glyp
   p.setPen(QColor(235, 225, 200));
   p.drawText(QRect(2, 36, 44, 11), Qt::AlignRight | Qt::AlignVCenter, Initials(name));
   Bevel(p, image.rect(), hue.darker(120), QColor(10, 8, 6), 2);
-  Save(image, QStringLiteral("skill_%1_%2").arg(QString::fromLatin1(tree.data(), static_cast<int>(tree.size()))).arg(index));
+  Save(image, QStringLiteral("skill_%1_%2")
+                  .arg(QString::fromLatin1(tree.data(), static_cast<int>(tree.size())))
+                  .arg(index));
 }
 
 // Portraits -----------------------------------------------------------------
@@ -552,7 +585,8 @@ struct ClassLook {
 void DrawFigure(QPainter& p, const ClassLook& look, double breathe, double glow) {
   p.setRenderHint(QPainter::Antialiasing);
   QRadialGradient aura(QPointF(61, 70), 70);
-  aura.setColorAt(0, QColor(look.glow.red(), look.glow.green(), look.glow.blue(), static_cast<int>(60 + 120 * glow)));
+  aura.setColorAt(
+      0, QColor(look.glow.red(), look.glow.green(), look.glow.blue(), static_cast<int>(60 + 120 * glow)));
   aura.setColorAt(1, QColor(0, 0, 0, 0));
   p.setPen(Qt::NoPen);
   p.setBrush(aura);
@@ -572,7 +606,8 @@ void DrawFigure(QPainter& p, const ClassLook& look, double breathe, double glow)
   // Head and eyes.
   p.setBrush(QColor(40, 32, 28));
   p.drawEllipse(QPointF(61, 34 - breathe), 13, 15);
-  p.setBrush(QColor(look.glow.red(), look.glow.green(), look.glow.blue()).lighter(static_cast<int>(100 + 80 * glow)));
+  p.setBrush(QColor(look.glow.red(), look.glow.green(), look.glow.blue())
+                 .lighter(static_cast<int>(100 + 80 * glow)));
   p.setPen(Qt::NoPen);
   p.drawEllipse(QPointF(56, 33 - breathe), 2.4, 1.6);
   p.drawEllipse(QPointF(66, 33 - breathe), 2.4, 1.6);
