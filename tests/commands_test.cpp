@@ -204,6 +204,25 @@ TEST_F(Commands, ExportWritesThePlan) {
   EXPECT_TRUE(desktop.boxes.empty());
 }
 
+TEST_F(Commands, ExportCopiesEveryKindOfLine) {
+  mod_Misc.LevelUps = 2;
+  RightClick(kBone, 0, "mnu_DenOfEvil");
+  RightClick(kBone, 1, "mnu_ReservePoint");
+  RightClick(kBone, 1, "mnu_UseReserve");
+  mod_Misc.LevelUps = 30;
+  RightClick(kCurse, 0, "mnu_DeathOfIzual");
+  RightClick(kCurse, 0, "mnu_BookOfSkill");
+  Click(kSummon, 0);
+  desktop.inputAnswers.push_back(QString("Mixed Plan"));
+  W().lbl_Save_Click();
+  EXPECT_EQ(Exported("Mixed Plan"),
+            "Mixed Plan\r\nClass: Necromancer\r\nLevel: 32\r\n---------------------------------------------\r\n"
+            "\r\nClvl 1 Slvl 0: Starting Level\r\nDen Of Evil: Normal Slvl 1: Teeth\r\n"
+            "Clvl 4 Reserved For Later \r\nReserved Slvl 1: Bone Armor\r\n"
+            "Izual Quest Point:(1) Normal Slvl 1: Amplify Damage\r\nBook of Skill: Normal Slvl 2: Amplify Damage\r\n"
+            "Clvl 32 Slvl 1: Skeleton Mastery\r\n\r\n---------------------------------------------\r\n");
+}
+
 TEST_F(Commands, ExportOfAnEmptyPlanAndReplacingAFile) {
   desktop.inputAnswers.push_back(QString("Zed"));
   W().lbl_Save_Click();
