@@ -83,8 +83,8 @@ void SaveCharacter() {
   PlannerWindow* window = nullptr;
   QString classLine;
   for (const ClassLine& entry : kClassLines) {
-    if (IsFormLoaded(entry.window)) {
-      window = LoadedClassWindow(entry.window);
+    window = LoadedClassWindow(entry.window);
+    if (window) {
       classLine = QString::fromLatin1(entry.line);
       break;
     }

@@ -58,9 +58,7 @@ void UseQuest(Quest quest) {
     const std::optional<QString> caption = QuestCaption(quest, uses, Writer::QuestProcedure);
     if (!caption) {
       // A guard the menu never reaches: it offers no item past its last use.
-      forms::services().MsgBox(
-          QStringLiteral("You may only complete this quest once for each level, 3 times."),
-          forms::kOkOnly | forms::kInformation, QStringLiteral("No Longer valid"));
+      ShowQuestLimitMessage();
       return;
     }
     QuestItem(quest).SetCaption(*caption);
@@ -113,18 +111,15 @@ void ReserveSkillPoint() {
   if (!window) return;
   if (mod_Misc.LevelUps + 1 >= 99) {
     // No route raises the character past level 99.
-    ShowNotice(*window, QStringLiteral("Character has reached maximum allowable level(99). "));
+    ShowNotice(*window, kLevelCapMessage);
     return;
   }
   ++mod_Misc.LevelUps;
   ++mod_Misc.ReservedPoints;
-  window->ReservedLabel().SetCaption(QStringLiteral("Reserved Points: ") +
-                                     forms::PlainDecimal(mod_Misc.ReservedPoints));
+  ShowReservedPoints(*window);
   forms::ListBox& history = window->History();
   history.AddItem(QStringLiteral("Clvl %1 Reserved For Later ").arg(mod_Misc.LevelUps + 1));
-  window->CharLevelLabel().SetCaption(QStringLiteral("Level ") + forms::PlainDecimal(mod_Misc.LevelUps + 1));
-  window->SkillLevelLabel().SetCaption(QStringLiteral("Skill Level ") +
-                                       forms::SignedField(mod_Misc.LevelUps));
+  ShowLevel(*window, QStringLiteral("Skill Level "));
   history.SetListIndex(history.ListCount() - 1);
   RefreshLevelNotices();
 }

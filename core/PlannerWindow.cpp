@@ -2,6 +2,7 @@
 
 #include "core/Misc.h"
 #include "forms/Control.h"
+#include "forms/Convert.h"
 #include "forms/Form.h"
 #include "forms/Timer.h"
 
@@ -13,9 +14,19 @@ PlannerWindow* LoadedClassWindow(std::string_view name) {
 
 PlannerWindow* LoadedClassWindow() {
   for (std::string_view name : kClassWindowNames) {
-    if (IsFormLoaded(name)) return LoadedClassWindow(name);
+    if (PlannerWindow* window = LoadedClassWindow(name)) return window;
   }
   return nullptr;
+}
+
+void ShowLevel(PlannerWindow& window, const QString& pointsText) {
+  window.CharLevelLabel().SetCaption(QStringLiteral("Level ") + forms::PlainDecimal(mod_Misc.LevelUps + 1));
+  window.SkillLevelLabel().SetCaption(pointsText + forms::SignedField(mod_Misc.LevelUps));
+}
+
+void ShowReservedPoints(PlannerWindow& window) {
+  window.ReservedLabel().SetCaption(QStringLiteral("Reserved Points: ") +
+                                    forms::PlainDecimal(mod_Misc.ReservedPoints));
 }
 
 void ShowNotice(PlannerWindow& window, const QString& text) {

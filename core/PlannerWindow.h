@@ -43,4 +43,14 @@ PlannerWindow* LoadedClassWindow(std::string_view name);
 // Shows a text on the notice line for 5000 ms from now, replacing what it shows.
 void ShowNotice(PlannerWindow& window, const QString& text);
 
+// The status line after a change of level: "Level " and the character level,
+// and the points label as `pointsText` ("Skill Points: " or "Skill Level ")
+// followed by the level-up count as a signed field.
+void ShowLevel(PlannerWindow& window, const QString& pointsText);
+// "Reserved Points: " and the reserve in plain decimal.
+void ShowReservedPoints(PlannerWindow& window);
+
+// The refusal of every kind of point at the highest level (trailing blank kept).
+inline const QString kLevelCapMessage = QStringLiteral("Character has reached maximum allowable level(99). ");
+
 }  // namespace korvinth

@@ -2,6 +2,7 @@
 
 #include "core/MenuWindow.h"
 #include "core/Misc.h"
+#include "forms/Services.h"
 
 namespace korvinth {
 namespace {
@@ -89,6 +90,11 @@ QString QuestDifficulty(Quest quest, int count) {
 QString QuestLinePrefix(Quest quest) { return QString::fromLatin1(Rules(quest).linePrefix); }
 
 QString QuestLineMarker(Quest quest) { return QString::fromLatin1(Rules(quest).lineMarker); }
+
+void ShowQuestLimitMessage() {
+  forms::services().MsgBox(QStringLiteral("You may only complete this quest once for each level, 3 times."),
+                           forms::kOkOnly | forms::kInformation, QStringLiteral("No Longer valid"));
+}
 
 bool QuestOffered(Quest quest, int level, int uses, const std::array<int, 3>& denOfEvilLevels) {
   const QuestRules& rules = Rules(quest);

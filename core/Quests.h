@@ -44,5 +44,7 @@ QString QuestLineMarker(Quest quest);
 // Whether the popup offers the quest at this level after `uses` uses.
 // `denOfEvilLevels` are the Den Of Evil levels of the clicked tree.
 bool QuestOffered(Quest quest, int level, int uses, const std::array<int, 3>& denOfEvilLevels);
+// The box shown for a quest count outside its range; no click follows it.
+void ShowQuestLimitMessage();
 
 }  // namespace korvinth

@@ -277,13 +277,6 @@ forms::Control* ClassWindow::ControlNamed(const std::string& name) const {
   return it == named_.end() ? nullptr : it->second;
 }
 
-ClassWindow::Tree* ClassWindow::TreeByCode(std::string_view code) {
-  for (Tree& tree : trees) {
-    if (tree.def->code == code) return &tree;
-  }
-  return nullptr;
-}
-
 forms::Label& ClassWindow::LevelLabel(int row) {
   for (int i = 0; i < 6; ++i) {
     if (kRows[i] == row) return *lbl_Level[i];
@@ -302,8 +295,7 @@ void ClassWindow::TreeClick(std::string_view treeCode, std::int16_t index) {
 void ClassWindow::Form_Load() {
   mod_Misc.LevelUps = 0;
   mod_Misc.ReservedPoints = 0;
-  lbl_Reserved->SetCaption(QStringLiteral("Reserved Points: ") +
-                           forms::PlainDecimal(mod_Misc.ReservedPoints));
+  ShowReservedPoints(*this);
   // A pending generation fills the window before it is first shown. A
   // negative count would never reach 0, so it starts nothing.
   if (mod_Misc.RandomClassRoll != 0 && mod_Misc.RandomPointsLeft > 0) {
@@ -359,7 +351,7 @@ void ClassWindow::img_Tree_Click(int tree, std::int16_t Index) {
     mod_Misc.UnavailMessage =
         QStringLiteral("No more points may be added to this skill.  Maximum points are 20 per skill.");
   } else if (mod_Misc.LevelUps + 1 >= 99) {
-    mod_Misc.UnavailMessage = QStringLiteral("Character has reached maximum allowable level(99). ");
+    mod_Misc.UnavailMessage = kLevelCapMessage;
   } else if (skill.level != 1 && !CanAddLevelSkill(skill.level)) {
     // the tier check has left its reason in UnavailMessage
   } else {
@@ -397,8 +389,7 @@ void ClassWindow::img_Tree_Click(int tree, std::int16_t Index) {
       RaiseLabel(points);
       AppendLine(QStringLiteral("Reserved Slvl ") + points.Caption() + skillText);
       --mod_Misc.ReservedPoints;
-      lbl_Reserved->SetCaption(QStringLiteral("Reserved Points: ") +
-                               forms::PlainDecimal(mod_Misc.ReservedPoints));
+      ShowReservedPoints(*this);
     } else {
       // Not a refusal: LastClickRefused stays as it was.
       ShowNotice(*this, QStringLiteral("You have no skill points in reserve."));
@@ -409,8 +400,7 @@ void ClassWindow::img_Tree_Click(int tree, std::int16_t Index) {
     lbl_UnAvail->SetVisible(false);
     ++mod_Misc.LevelUps;
     RaiseLabel(points);
-    lbl_CharLevel->SetCaption(QStringLiteral("Level ") + forms::PlainDecimal(mod_Misc.LevelUps + 1));
-    lbl_SkillLevel->SetCaption(QStringLiteral("Skill Points: ") + forms::SignedField(mod_Misc.LevelUps));
+    ShowLevel(*this, QStringLiteral("Skill Points: "));
     AppendLine(QStringLiteral("Clvl ") + forms::PlainDecimal(mod_Misc.LevelUps + 1) +
                QStringLiteral(" Slvl ") + points.Caption() + skillText);
   }
@@ -427,9 +417,7 @@ void ClassWindow::Refuse() {
     --uses;
     const bool guarded = quest != Quest::DeathOfIzual;
     if (guarded && (uses < 0 || uses > QuestMaxUses(quest))) {
-      forms::services().MsgBox(
-          QStringLiteral("You may only complete this quest once for each level, 3 times."),
-          forms::kOkOnly | forms::kInformation, QStringLiteral("No Longer valid"));
+      ShowQuestLimitMessage();
       return;
     }
     if (const std::optional<QString> caption = QuestCaption(quest, uses, Writer::Window)) {
@@ -515,22 +503,13 @@ void ClassWindow::lbl_UndoLast_Click() {
     if (found) break;
   }
 
-  auto showLevel = [this](const QString& skillLevelText) {
-    lbl_CharLevel->SetCaption(QStringLiteral("Level ") + forms::PlainDecimal(mod_Misc.LevelUps + 1));
-    lbl_SkillLevel->SetCaption(skillLevelText + forms::SignedField(mod_Misc.LevelUps));
-  };
-  auto showReserve = [this] {
-    lbl_Reserved->SetCaption(QStringLiteral("Reserved Points: ") +
-                             forms::PlainDecimal(mod_Misc.ReservedPoints));
-  };
-
   if (line.contains(QStringLiteral("Reserved For Later"))) {
     if (!Add16(mod_Misc.LevelUps, -1) || !Add16(mod_Misc.ReservedPoints, -1)) return;
-    showReserve();
-    showLevel(Text(data_.reserveUndoText));
+    ShowReservedPoints(*this);
+    ShowLevel(*this, Text(data_.reserveUndoText));
   } else if (line.contains(QStringLiteral("Reserved Slvl"))) {
     if (!Add16(mod_Misc.ReservedPoints, 1)) return;
-    showReserve();
+    ShowReservedPoints(*this);
   } else {
     bool questLine = false;
     for (Quest quest : kQuests) {
@@ -545,7 +524,7 @@ void ClassWindow::lbl_UndoLast_Click() {
     }
     if (!questLine) {
       if (!Add16(mod_Misc.LevelUps, -1)) return;
-      showLevel(Text(data_.levelUndoText));
+      ShowLevel(*this, Text(data_.levelUndoText));
     }
   }
   history.RemoveItem(history.ListIndex());

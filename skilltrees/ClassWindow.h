@@ -31,8 +31,6 @@ class ClassWindow : public forms::Form, public PlannerWindow {
   };
   // Panels left, middle, right (also the random buckets 1, 2, 3).
   std::array<Tree, 3> trees;
-  // The tree with this code, or nullptr.
-  Tree* TreeByCode(std::string_view code);
 
   forms::ListBox* lb_SkillsPerLevel = nullptr;
   forms::Label* lbl_Description = nullptr;
