@@ -39,6 +39,13 @@ const QStringList StartWindow::kInfoLines = {
 
 namespace {
 
+// A frame's delay, kept in its Tag, becomes its timer's Interval; a frame
+// without a delay (no frames loaded, or none at that index) leaves it.
+void TakeDelay(forms::Timer& timer, const forms::Image* frame) {
+  if (!frame) return;
+  if (const auto delay = forms::NumericValue(frame->Tag())) timer.SetInterval(static_cast<int>(*delay));
+}
+
 struct PortraitPlace {
   int imgLeft, imgTop, lblLeft, lblTop, lblWidth;
 };
@@ -166,9 +173,7 @@ void StartWindow::Form_Load() {
     Portrait& portrait = portraits[static_cast<std::size_t>(i)];
     if (LoadGifFrames(folder.filePath(QString::fromLatin1(portrait.file)), *portrait.img)) {
       AnimFrame = 0;
-      if (const auto delay = forms::NumericValue((*portrait.img)[0].Tag())) {
-        portrait.tim->SetInterval(static_cast<int>(*delay));
-      }
+      TakeDelay(*portrait.tim, portrait.img->Element(0));
       portrait.tim->SetEnabled(false);
     }
     if (platform.Ending()) return;
@@ -198,10 +203,8 @@ void StartWindow::ResetHover(bool clearContact) {
 void StartWindow::Form_MouseMove(const forms::MouseArgs&) { ResetHover(true); }
 
 void StartWindow::lbl_Random_MouseMove() {
+  ResetHover(false);  // everything at rest but "Random", which lights up
   lbl_Random->SetForeColor(kGoldHighlight);
-  ResetPortraits();
-  for (Portrait& portrait : portraits) portrait.lbl->SetForeColor(kGold);
-  lbl_Close->SetForeColor(kGold);
   if (lbl_Loading->Visible()) lbl_Loading->SetVisible(false);
   lbl_ContactInfo->SetCaption(QStringLiteral("Generate a random character."));
 }
@@ -241,9 +244,7 @@ void StartWindow::StartPortraitAnimation(int index) {
   if (AnimClass == QLatin1String(portrait.tag)) return;
   AnimFrame = 0;
   // A portrait without frames has no delay to take: its timer stays at 0.
-  if (const auto delay = forms::NumericValue((*portrait.img)[0].Tag())) {
-    portrait.tim->SetInterval(static_cast<int>(*delay));
-  }
+  TakeDelay(*portrait.tim, portrait.img->Element(0));
   portrait.tim->SetEnabled(true);
   AnimClass = QString::fromLatin1(portrait.tag);
 }
@@ -257,11 +258,6 @@ void StartWindow::ResetPortraits() {
 void StartWindow::AnimationTick(int index) {
   Portrait& portrait = portraits[static_cast<std::size_t>(index)];
   forms::ImageArray& frames = *portrait.img;
-  auto takeDelay = [&](forms::Image* frame) {
-    if (!frame) return;
-    if (const auto delay = forms::NumericValue(frame->Tag()))
-      portrait.tim->SetInterval(static_cast<int>(*delay));
-  };
   // One wrap bound for all five portraits: the frame count of the portrait
   // loaded last. A portrait with fewer frames shows nothing until the wrap,
   // and one with more never shows its extra frames. Both are kept on purpose.
@@ -269,13 +265,13 @@ void StartWindow::AnimationTick(int index) {
     AnimFrame = 0;
     for (int i = 1; i < frames.Count(); ++i) frames[i].SetVisible(false);
     frames[0].SetVisible(true);
-    takeDelay(&frames[0]);
+    TakeDelay(*portrait.tim, &frames[0]);
     return;
   }
   if (forms::Image* shown = frames.Element(AnimFrame)) shown->SetVisible(false);
   ++AnimFrame;
   if (forms::Image* next = frames.Element(AnimFrame)) next->SetVisible(true);
-  takeDelay(frames.Element(AnimFrame));
+  TakeDelay(*portrait.tim, frames.Element(AnimFrame));
 }
 
 // Credits -----------------------------------------------------------------------
