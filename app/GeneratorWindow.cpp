@@ -1,5 +1,6 @@
 #include "app/GeneratorWindow.h"
 
+#include "app/StartWindow.h"
 #include "assets/Pictures.h"
 #include "core/Colors.h"
 #include "core/Misc.h"
@@ -34,8 +35,7 @@ bool LevelInRange(const QString& text) {
 }
 
 void ShowStartWindowIfHidden() {
-  forms::FormRefBase* start = forms::FormRefBase::Find("frm_MainSelect");
-  if (start && (!start->Loaded() || !start->Loaded()->isVisible())) start->Show();
+  if (!frm_MainSelect.Loaded() || !frm_MainSelect.Loaded()->isVisible()) frm_MainSelect.Show();
 }
 
 }  // namespace
@@ -180,7 +180,7 @@ void GeneratorWindow::lbl_Generate_Click() {
 }
 
 void GeneratorWindow::lbl_Cancel_Click() {
-  if (forms::FormRefBase* start = forms::FormRefBase::Find("frm_MainSelect")) start->Show();
+  frm_MainSelect.Show();
   frm_RandomGenerator.Unload();
 }
 
@@ -213,13 +213,16 @@ void GeneratorWindow::RandomCharGen() {
     mod_Misc.RandomClassRoll = 0;
     return;
   }
-  mod_Misc.RandomRunning = kTrue;
   forms::FormRefBase* window = nullptr;
   for (const ClassWindowOf& entry : kClassWindows) {
     if (mod_Misc.RandomClass == QLatin1String(entry.className)) window = entry.window;
   }
+  // The plan is made at once in a fresh window: an open class window, of this
+  // class or another, is reset and closed first, as CHANGE CLASS would.
+  CloseClassWindows();
+  mod_Misc.RandomRunning = kTrue;
   frm_RandomGenerator.Unload();
-  if (window) window->Show();
+  if (window) ShowClassWindow(*window);
 }
 
 }  // namespace korvinth

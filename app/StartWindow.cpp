@@ -212,8 +212,7 @@ void StartWindow::lbl_Random_MouseMove() {
 // Choices and exits -----------------------------------------------------------
 
 void StartWindow::ChooseClass(int index, bool byPortrait) {
-  portraits[static_cast<std::size_t>(index)].window->Show();
-  Hide();
+  ShowClassWindow(*portraits[static_cast<std::size_t>(index)].window);
   // By its name label the class stays highlighted and animating.
   if (byPortrait) ResetHover(true);
 }

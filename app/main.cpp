@@ -2,18 +2,20 @@
 #include <QApplication>
 
 #include "app/StartWindow.h"
+#include "app/Windows.h"
 #include "forms/Form.h"
 #include "forms/Services.h"
-#include "skillstats/StatsWindow.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Korvinth"));
+  // The program ends by its own end paths only (EXIT, the start window's "X",
+  // Escape or frame close). Between two windows, and while a class window
+  // fills itself before it is shown, no window may be visible at all.
+  QApplication::setQuitOnLastWindowClosed(false);
   forms::QtServices platform;
   forms::SetServices(&platform);
-  // The popup menu opens the statistics window by its name; naming it here
-  // links it into the program.
-  static_cast<void>(korvinth::frm_SkillStats.Name());
+  korvinth::RegisterWindows();
 
   // Loading the start window shows it while the portraits load; a class
   // chosen during the load hides it again, so it is not shown a second time.

@@ -7,6 +7,7 @@
 #include <QDir>
 
 #include "app/StartWindow.h"
+#include "app/Windows.h"
 #include "core/MenuWindow.h"
 #include "core/Misc.h"
 #include "core/Random.h"
@@ -135,7 +136,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   BenchServices services;
   forms::SetServices(&services);
-  static_cast<void>(korvinth::frm_SkillStats.Name());
+  korvinth::RegisterWindows();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -42,10 +42,8 @@ PlannerWindow* WindowOfCurrentTree(std::string_view* code = nullptr) {
     if (std::string_view(tree.constData(), static_cast<std::size_t>(tree.size())) != entry.code) {
       continue;
     }
-    forms::FormRefBase* ref = forms::FormRefBase::Find(entry.window);
-    if (!ref) return nullptr;
     if (code) *code = entry.code;
-    return dynamic_cast<PlannerWindow*>(&ref->Get());
+    return dynamic_cast<PlannerWindow*>(&forms::FormRefBase::Require(entry.window).Get());
   }
   return nullptr;
 }
@@ -84,11 +82,10 @@ MenuWindow::MenuWindow() : Form("frm_Menu") {
 }
 
 void MenuWindow::mnu_SkillInfo_Click() {
-  forms::FormRefBase* stats = forms::FormRefBase::Find("frm_SkillStats");
-  if (!stats) return;
+  forms::FormRefBase& stats = forms::FormRefBase::Require("frm_SkillStats");
   // Always a fresh window, so that its load reads the last right-clicked skill.
-  if (IsFormLoaded("frm_SkillStats")) stats->Unload();
-  stats->Show();
+  if (IsFormLoaded("frm_SkillStats")) stats.Unload();
+  stats.Show();
 }
 
 void ClickCurrentSkill() {

@@ -28,9 +28,11 @@ void Unregister(Form* form) {
   forms.erase(std::remove(forms.begin(), forms.end(), form), forms.end());
 }
 
+// Kept for the whole run: the global references that unregister themselves
+// are destroyed after any function-local static made at start-up.
 std::map<std::string, FormRefBase*, std::less<>>& References() {
-  static std::map<std::string, FormRefBase*, std::less<>> references;
-  return references;
+  static auto* references = new std::map<std::string, FormRefBase*, std::less<>>;
+  return *references;
 }
 
 int ButtonsOf(Qt::MouseButtons buttons) {
@@ -252,7 +254,9 @@ const std::vector<Form*>& LoadedForms() { return Registry(); }
 
 // References --------------------------------------------------------------
 
-FormRefBase::FormRefBase(std::string name) : name_(std::move(name)) { References()[name_] = this; }
+FormRefBase::FormRefBase(std::string name) : name_(std::move(name)) {}
+
+void FormRefBase::Register(FormRefBase& ref) { References()[ref.name_] = &ref; }
 
 FormRefBase::~FormRefBase() {
   auto& references = References();
@@ -288,6 +292,13 @@ FormRefBase* FormRefBase::Find(std::string_view name) {
   auto& references = References();
   auto it = references.find(name);
   return it == references.end() ? nullptr : it->second;
+}
+
+FormRefBase& FormRefBase::Require(std::string_view name) {
+  FormRefBase* ref = Find(name);
+  if (!ref)
+    qFatal("The window %.*s was looked up but never registered", static_cast<int>(name.size()), name.data());
+  return *ref;
 }
 
 void UnloadAllForms() {

@@ -88,8 +88,9 @@ const std::vector<Form*>& LoadedForms();
 
 // The global reference of a window: the window is created and its Form_Load
 // run on first use, and Unload discards it, so that the next use loads it
-// afresh. References register under the window's name, so that code that
-// cannot know the window's type can still reach it by name.
+// afresh. The program makes its references known by name at start-up
+// (Register), so that code that cannot know a window's type can still reach
+// it; nothing is registered behind the program's back by a static object.
 class FormRefBase {
  public:
   explicit FormRefBase(std::string name);
@@ -107,8 +108,14 @@ class FormRefBase {
   // Closes and discards the window; nothing happens when it is not loaded.
   void Unload();
 
+  // Makes the reference known under its name. Registering a name twice
+  // keeps the later reference.
+  static void Register(FormRefBase& ref);
   // The reference registered under exactly this name, or nullptr.
   static FormRefBase* Find(std::string_view name);
+  // The reference registered under this name; a name that was never
+  // registered is a fault of the program and stops it with a message.
+  static FormRefBase& Require(std::string_view name);
 
  protected:
   virtual Form* Create() = 0;

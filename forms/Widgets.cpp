@@ -147,7 +147,15 @@ Button::Button(Form& form, std::string name, int left, int top, int width, int h
 }
 
 void Button::keyPressEvent(QKeyEvent* event) {
-  if (PassKey(onKeyPress, event)) QPushButton::keyPressEvent(event);
+  if (!PassKey(onKeyPress, event)) return;
+  // A focused button is pressed by Enter as by Space, in any window, not
+  // only in a dialog's default-button scheme.
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+    event->accept();
+    click();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
 }
 
 void Button::mouseMoveEvent(QMouseEvent* event) {

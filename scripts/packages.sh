@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   fonts-liberation fonts-quattrocento
-  xvfb xdotool x11-utils imagemagick
+  libx11-dev xvfb xdotool x11-utils imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do

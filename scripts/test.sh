@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
-# Builds Korvinth and runs every test: the normal build with its suites and a
-# short run of the benchmarks, the fuzz targets for a bounded time, then the
-# whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds Korvinth and runs every test: the release build with its suites (the
+# end-to-end run of the program among them) and a short run of the
+# benchmarks, the fuzz targets for a bounded time, then the whole suite again
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/packages.sh
+# The program as the README's first command builds it (Release), with the
+# suites and the benchmarks beside it; the end-to-end suite runs that binary.
+bash scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
-
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVINTH_BENCH=ON >/dev/null
-cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 build/bin/korvinth_bench --benchmark_min_time=0.01 >/dev/null
 

@@ -54,19 +54,22 @@ StatsWindow::StatsWindow() : Form("frm_SkillStats") {
   SetMouseIcon(GauntletCursor());
   const QFont small = forms::MakeFont(forms::Face::Sans, 8.25);
 
+  // Pictures and shapes stack in their design order, so the band and the
+  // button picture that lie in a black strip show above it; every label is
+  // added after them and stays on top.
+  AddShape("Shape2", 30, 30, 10050, 900).SetFillColor(Qt::black);
   for (int row = 0; row < 4; ++row) {
     forms::Image& band = AddImage("Image" + std::to_string(row + 1), 30, kBandTops[row], 10050, 1665);
     band.SetPicture(Picture("stats_band"));
     if (row == 3) band.onMouseMove = [this](const forms::MouseArgs& args) { Form_MouseMove(args); };
   }
-  forms::Image& button = AddImage("Image5", 4110, 6990, 2250, 540);
-  button.SetStretch(true);
-  button.SetPicture(Picture("button"));
-  AddShape("Shape2", 30, 30, 10050, 900).SetFillColor(Qt::black);
-  AddShape("Shape1", 30, 6765, 10050, 900).SetFillColor(Qt::black);
   for (int row = 0; row < 4; ++row) {
     AddShape("sh_Stat" + std::to_string(row + 1), 750, kFrameTops[row], 3645, 270).SetBorder(kPaleYellow, 1);
   }
+  AddShape("Shape1", 30, 6765, 10050, 900).SetFillColor(Qt::black);
+  forms::Image& button = AddImage("Image5", 4110, 6990, 2250, 540);
+  button.SetStretch(true);
+  button.SetPicture(Picture("button"));
 
   lbl_CurrentSkill = &AddLabel("lbl_CurrentSkill", 60, 135, 10005, 315);
   lbl_CurrentSkill->SetCaption(QStringLiteral("Current Skill:"));

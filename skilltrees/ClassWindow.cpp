@@ -557,7 +557,7 @@ void ClassWindow::lbl_Reset_Click() {
 
 void ClassWindow::lbl_ChangeClass_Click() {
   lbl_Reset_Click();
-  if (forms::FormRefBase* start = forms::FormRefBase::Find("frm_MainSelect")) start->Show();
+  forms::FormRefBase::Require("frm_MainSelect").Show();
   if (forms::FormRefBase* self = forms::FormRefBase::Find(Name()); self && self->Loaded() == this) {
     self->Unload();
   } else {
@@ -599,6 +599,25 @@ void ClassWindow::DistributeRandomPoints() {
     img_Tree_Click(bucket, mod_Misc.RandomSkillIndex);
     platform.DoEvents();
   }
+}
+
+// One class window at a time ---------------------------------------------------
+
+void CloseClassWindows(const forms::FormRefBase* keep) {
+  for (forms::FormRef<ClassWindow>* ref :
+       {&frm_NecroSkill, &frm_AmazonSkill, &frm_BarbarianSkill, &frm_Paladin, &frm_Sorceress}) {
+    if (ref == keep) continue;
+    if (ClassWindow* window = ref->Loaded()) {
+      window->lbl_Reset_Click();
+      ref->Unload();
+    }
+  }
+}
+
+void ShowClassWindow(forms::FormRefBase& window) {
+  CloseClassWindows(&window);
+  window.Show();
+  forms::FormRefBase::Require("frm_MainSelect").Hide();
 }
 
 }  // namespace korvinth

@@ -112,4 +112,12 @@ extern forms::FormRef<ClassWindow> frm_BarbarianSkill;
 extern forms::FormRef<ClassWindow> frm_Paladin;
 extern forms::FormRef<ClassWindow> frm_Sorceress;
 
+// Only one class window is open at a time, since they all share the one
+// character state. Closing a class window here resets its plan and unloads
+// it, as CHANGE CLASS does, without showing the start window.
+void CloseClassWindows(const forms::FormRefBase* keep = nullptr);
+// Shows a class window (loading it on first use) as the only one open and
+// hides the start window.
+void ShowClassWindow(forms::FormRefBase& window);
+
 }  // namespace korvinth

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QRegularExpression>
 
 #include "app/GeneratorWindow.h"
@@ -328,6 +330,86 @@ TEST_F(Generator, NoOpenClassWindowIsFilledLater) {
   G().txt_Level->SetText("0");
   G().lbl_Generate_Click();
   EXPECT_EQ(korvinth::frm_Paladin->lb_SkillsPerLevel->ListCount(), 0);
+}
+
+// Only one class window is ever open, whichever way it was reached: the windows
+// share one character state, and an export must describe the window it was
+// saved from.
+int LoadedClassWindows() {
+  int loaded = 0;
+  for (auto* ref : {&korvinth::frm_NecroSkill, &korvinth::frm_AmazonSkill, &korvinth::frm_BarbarianSkill,
+                    &korvinth::frm_Paladin, &korvinth::frm_Sorceress}) {
+    if (ref->Loaded()) ++loaded;
+  }
+  return loaded;
+}
+
+TEST_F(Generator, KeyboardEntryThenAPortraitKeepsOneClassWindow) {
+  // Command1 leaves the start window usable beside the generator.
+  S().Command1_Click();
+  ASSERT_TRUE(S().isVisible());
+  S().ChooseClass(kAmazon, true);
+  EXPECT_FALSE(S().isVisible());
+  G().Opt_Paladin->click();
+  G().txt_Level->SetText("12");
+  G().lbl_Generate_Click();
+  EXPECT_EQ(LoadedClassWindows(), 1);
+  ASSERT_NE(korvinth::frm_Paladin.Loaded(), nullptr);
+  EXPECT_EQ(korvinth::frm_Paladin.Loaded()->lbl_CharLevel->Caption(), "Level 12");
+  EXPECT_FALSE(S().isVisible());
+  // Cancel from another generator shows the start window beside the class
+  // window; a class chosen there replaces the open one.
+  G().lbl_Cancel_Click();
+  S().ChooseClass(kSorceress, false);
+  EXPECT_EQ(LoadedClassWindows(), 1);
+  EXPECT_NE(korvinth::frm_Sorceress.Loaded(), nullptr);
+  EXPECT_EQ(mod_Misc.LevelUps, 0);
+}
+
+TEST_F(Generator, GeneratingTheOpenClassFillsItAtOnceAndLeavesNothingPending) {
+  S().ChooseClass(kNecromancer, true);
+  korvinth::ClassWindow& necro = *korvinth::frm_NecroSkill;
+  necro.img_Tree_Click(0, 0);
+  necro.img_Tree_Click(0, 0);
+  mod_Misc.DenOfEvilUses = 1;
+  S().Command1_Click();
+  G().opt_Necromancer->click();
+  G().txt_Level->SetText("20");
+  G().lbl_Generate_Click();
+  korvinth::ClassWindow* filled = korvinth::frm_NecroSkill.Loaded();
+  ASSERT_NE(filled, nullptr);
+  EXPECT_TRUE(filled->isVisible());
+  EXPECT_EQ(filled->lbl_CharLevel->Caption(), "Level 20");
+  EXPECT_EQ(filled->lb_SkillsPerLevel->ListCount(), 19);  // the old plan is gone
+  EXPECT_EQ(mod_Misc.DenOfEvilUses, 0);
+  EXPECT_EQ(mod_Misc.RandomClassRoll, 0);
+  EXPECT_EQ(mod_Misc.RandomRunning, 0);
+  // The next class window opened by hand starts empty.
+  filled->lbl_ChangeClass_Click();
+  S().ChooseClass(kAmazon, true);
+  EXPECT_EQ(korvinth::frm_AmazonSkill->lb_SkillsPerLevel->ListCount(), 0);
+}
+
+TEST_F(Start, EnterAndSpacePressTheFocusedHiddenButton) {
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+    frm_RandomGenerator.Unload();
+    S().Command1->setFocus();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Space ? " " : "\r");
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, key == Qt::Key_Space ? " " : "\r");
+    QCoreApplication::sendEvent(S().Command1, &press);
+    QCoreApplication::sendEvent(S().Command1, &release);
+    EXPECT_NE(frm_RandomGenerator.Loaded(), nullptr) << key;
+    EXPECT_TRUE(S().isVisible());
+  }
+}
+
+TEST(Windows, EveryWindowIsRegisteredByName) {
+  for (const char* name :
+       {"frm_MainSelect", "frm_RandomGenerator", "frm_Menu", "frm_SkillStats", "frm_NecroSkill",
+        "frm_AmazonSkill", "frm_BarbarianSkill", "frm_Paladin", "frm_Sorceress"}) {
+    EXPECT_NE(forms::FormRefBase::Find(name), nullptr) << name;
+  }
+  EXPECT_DEATH(forms::FormRefBase::Require("frm_Nowhere"), "frm_Nowhere");
 }
 
 }  // namespace

@@ -142,4 +142,18 @@ TEST_F(Stats, SkillStatsItemOpensTheRightClickedSkill) {
   EXPECT_EQ(MarkedColumns(*frm_SkillStats.Loaded()), std::vector<int>{3});
 }
 
+TEST_F(Stats, PicturesInTheBlackStripsShowAboveThem) {
+  StatsWindow& w = Open("NecroCurse", 1, 3);
+  const QImage shot = w.grab().toImage();
+  auto black = [&](int xTwips, int yTwips) { return shot.pixelColor(xTwips / 15, yTwips / 15) == Qt::black; };
+  // A spot of each picture that lies inside a strip, away from any label text:
+  // the button picture behind "Close Window" and the top of the first band.
+  EXPECT_FALSE(black(4110 + 60, 6990 + 60));
+  EXPECT_FALSE(black(4110 + 2250 - 60, 6990 + 540 - 60));
+  EXPECT_FALSE(black(150, 345 + 60));
+  // Outside the pictures the strips stay black.
+  EXPECT_TRUE(black(150, 90));
+  EXPECT_TRUE(black(1500, 7600));
+}
+
 }  // namespace

@@ -4,11 +4,13 @@
 
 #include <QApplication>
 
+#include "app/Windows.h"
 #include "forms/Form.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  korvinth::RegisterWindows();
   ::testing::InitGoogleTest(&argc, argv);
   const int status = RUN_ALL_TESTS();
   forms::UnloadAllForms();

@@ -1,0 +1,387 @@
+# The end-to-end scenarios, one function each, run in this order by run.sh.
+# Each starts the real program from a folder of its own.
+SCENARIOS=(
+  every_class_from_portrait_and_label
+  class_chosen_while_the_portraits_load
+  skill_stats_in_every_class
+  quest_and_reserve_points_undo_and_reset
+  save_good_bad_and_cancelled
+  random_from_the_label
+  random_answers_no_cancel_escape_and_bad_level
+  random_from_the_hidden_button_by_space_and_enter
+  one_class_window_at_a_time
+  generation_for_the_open_class
+  credit_popups_open_links
+  frame_close_boxes
+  exit_x_and_escape_end_the_program
+)
+
+every_class_from_portrait_and_label() {
+  start_program
+  for class in "${CLASSES[@]}"; do
+    open_class "$class" portrait
+    command "$class" CHANGE
+    expect_windows "$START"
+  done
+  shot start_after_change_class
+  for class in "${CLASSES[@]}"; do
+    open_class "$class" label
+    # Escape in the plan history acts like CHANGE CLASS.
+    click_in "$(class_window "$class")" 540 5985 3765 2550
+    keys_to "$(class_window "$class")" Escape
+    expect_windows "$START"
+  done
+}
+
+class_chosen_while_the_portraits_load() {
+  wait_loaded() { :; }  # choose at once, while the portraits still load
+  start_program
+  open_class Sorceress portrait
+  sleep 1
+  expect_windows "$(class_window Sorceress)"
+  command Sorceress CHANGE
+  expect_windows "$START"
+}
+
+# Value label lefts of the statistics window's 20 level columns (twips).
+STAT_COLUMNS=(525 975 1440 1890 2355 2805 3255 3720 4170 4635 5085 5535 6000 6450 6915 7365 7815 8280 8730 9195)
+# The columns (0-19) drawn in the current level's orange, as "k k ...".
+marked_columns() {
+  local id
+  id=$(window_id "$STATS")
+  import -window "$id" "$work/stats.png" 2>/dev/null
+  # Orange pixels turn green and all else black; each pixel column is then
+  # averaged into one pixel.
+  convert "$work/stats.png" -fuzz 20% -fill 'rgb(0,255,0)' -opaque 'rgb(255,128,0)' \
+    -fuzz 0 -fill black +opaque 'rgb(0,255,0)' \
+    -colorspace Gray -scale 674x1! txt:- | awk -v lefts="${STAT_COLUMNS[*]}" '
+    BEGIN { n = split(lefts, left, " ") }
+    NR > 1 {
+      split($1, p, "[,:]"); x = p[1]
+      for (f = 2; f <= NF; f++) if (substr($f, 1, 1) == "#") break
+      if (substr($f, 2, 2) == "00") next
+      for (k = 1; k <= n; k++) if (x >= left[k] / 15 && x < (left[k] + 405) / 15) hits[k - 1]++
+    }
+    END { for (k = 0; k < n; k++) if (hits[k] > 3) printf "%d ", k }'
+}
+# Whether a spot of the statistics window (twips: left top width height) is
+# drawn in anything but black.
+stats_spot_drawn() {
+  local max
+  max=$(import -window "$(window_id "$STATS")" -crop "$(($3 / 15))x$(($4 / 15))+$(($1 / 15))+$(($2 / 15))" +repage \
+    -format '%[max]' info: 2>/dev/null)
+  [[ ${max%.*} -gt 2000 ]]
+}
+# The pixels of the statistics window's caption line.
+caption_pixels() {
+  import -window "$(window_id "$STATS")" -crop 660x21+4+9 +repage "$work/caption.rgb" 2>/dev/null
+  md5sum <"$work/caption.rgb"
+}
+
+skill_stats_in_every_class() {
+  start_program
+  local first
+  for class in "${CLASSES[@]}"; do
+    local window
+    window=$(class_window "$class")
+    open_class "$class" portrait
+    read -r -a first <<<"${FIRST_SKILL[$class]}"
+    read -r -a second <<<"${SECOND_SKILL[$class]}"
+    click_skill "$window" "${first[@]}"
+    click_skill "$window" "${first[@]}"
+    # Two points: the second level's column is marked.
+    click_skill "$window" "${first[@]}" 3
+    menu_keys s
+    expect_windows "$window" "$STATS"
+    local line
+    line=$(window_line "$STATS")
+    [[ $(cut -d' ' -f4,5 <<<"$line") == "674 513" ]] || fail "the statistics window is not 674 x 513: $line"
+    [[ $(marked_columns) == "1 " ]] || fail "column 2 is not the one marked: '$(marked_columns)'"
+    # The button picture behind "Close Window" and the first band's top show
+    # above the black strips they lie in.
+    stats_spot_drawn 4140 7020 300 120 || fail "the Close Window button is not drawn"
+    stats_spot_drawn 300 375 600 120 || fail "the first band's top is not drawn"
+    local before
+    before=$(caption_pixels)
+    shot "stats_$class"
+    # Another skill, by mouse, reloads the window: no points, nothing marked,
+    # another caption. The statistics window lies over the class window's
+    # middle; the first row of skills shows above it.
+    click_at "$window" $((second[0] + 270)) $((second[1] + 105)) 3
+    click_menu_item last
+    expect_windows "$window" "$STATS"
+    [[ -z $(marked_columns) ]] || fail "a skill without points has a marked column"
+    [[ $(caption_pixels) != "$before" ]] || fail "the caption did not change with the skill"
+    keys_to "$STATS" Escape
+    expect_windows "$window"
+    click_skill "$window" "${first[@]}" 3
+    menu_keys s
+    expect_windows "$window" "$STATS"
+    click_in "$STATS" 4185 7140 2040 270  # "Close Window"
+    expect_windows "$window"
+    command "$class" CHANGE
+    expect_windows "$START"
+  done
+}
+
+quest_and_reserve_points_undo_and_reset() {
+  start_program
+  local necro teeth=(5205 390) armor=(6060 390)
+  necro=$(class_window Necromancer)
+  open_class Necromancer portrait
+  click_skill "$necro" "${teeth[@]}" 1 20
+  click_skill "$necro" "${armor[@]}"
+  click_skill "$necro" "${armor[@]}"
+  # Level 23: every quest is offered. Den Of Evil and Death of Izual share
+  # the access key D; the first press picks the first of them.
+  click_skill "$necro" "${armor[@]}" 3
+  menu_keys d Return
+  click_skill "$necro" "${armor[@]}" 3
+  menu_keys b
+  click_skill "$necro" "${armor[@]}" 3
+  menu_keys d d Return
+  click_skill "$necro" "${armor[@]}" 3
+  click_menu_item first  # Reserve Skill Point
+  click_skill "$necro" "${armor[@]}" 3
+  menu_keys r
+  click_skill "$necro" "${armor[@]}" 3
+  click_menu_item second  # Use Reserved Point
+  click_skill "$necro" "${armor[@]}" 3
+  menu_keys u
+  expect_windows "$necro"
+  shot quests
+  save_as Necromancer Quests
+  expect_windows "$necro"
+  local plan=()
+  for n in $(seq 20); do plan+=("Clvl $((n + 1)) Slvl $n: Teeth"); done
+  plan+=("Clvl 22 Slvl 1: Bone Armor" "Clvl 23 Slvl 2: Bone Armor")
+  local quests=("Den Of Evil: Normal Slvl 3: Bone Armor" "Book of Skill: Normal Slvl 4: Bone Armor"
+    "Izual Quest Point:(1) Normal Slvl 5: Bone Armor" "Clvl 24 Reserved For Later " "Clvl 25 Reserved For Later "
+    "Reserved Slvl 6: Bone Armor" "Reserved Slvl 7: Bone Armor")
+  local head=("Quests" "Class: Necromancer")
+  local rule=---------------------------------------------
+  expect_export Quests.txt "${head[@]}" "Level: 25" "$rule" "" "Clvl 1 Slvl 0: Starting Level" "${plan[@]}" \
+    "${quests[@]}" "" "$rule"
+  # UNDO LAST takes back each kind in turn: the two spent reserves, the two
+  # taken ones, then the three quest points.
+  for _ in $(seq 7); do command Necromancer UNDO; done
+  save_as Necromancer Quests
+  expect_export Quests.txt "${head[@]}" "Level: 23" "$rule" "" "Clvl 1 Slvl 0: Starting Level" "${plan[@]}" "" \
+    "$rule"
+  # The quests are offered again from Normal: their uses went back too.
+  click_skill "$necro" "${armor[@]}" 3
+  menu_keys b
+  command Necromancer RESET
+  save_as Necromancer Quests
+  expect_export Quests.txt "No Skills selected, Empty character" "" "${head[@]}" "Level: 1" "$rule" "" \
+    "Clvl 1 Slvl 0: Starting Level" "" "" "$rule"
+}
+
+save_good_bad_and_cancelled() {
+  start_program
+  local necro
+  necro=$(class_window Necromancer)
+  open_class Necromancer label
+  click_skill "$necro" 5205 390
+  save_as Necromancer Hero
+  expect_windows "$necro"
+  expect_export Hero.txt Hero "Class: Necromancer" "Level: 2" --------------------------------------------- "" \
+    "Clvl 1 Slvl 0: Starting Level" "Clvl 2 Slvl 1: Teeth" "" ---------------------------------------------
+  # A name a file cannot have: the error box, and no file anywhere.
+  save_as Necromancer 'a/b'
+  expect_windows "$necro" "Korvinth"
+  shot bad_name
+  keys_to Korvinth Return
+  expect_windows "$necro"
+  [[ -z $(find "$work" "$tmp" -name '*b.txt' -newer "$work/korvinth") ]] || fail "a bad name wrote a file"
+  # Cancel writes nothing and shows nothing.
+  command Necromancer SAVE
+  expect_windows "$necro" "$NAME_BOX"
+  keys_to "$NAME_BOX" ctrl+a BackSpace
+  type_to "$NAME_BOX" Cancelled
+  keys_to "$NAME_BOX" Escape
+  expect_windows "$necro"
+  [[ ! -e "$work/Cancelled.txt" && ! -e "$work/Character.txt" ]] || fail "Cancel wrote a file"
+}
+
+# The generator's controls (left top width height).
+OPTION_TOP=([0]=330 [1]=645 [2]=960 [3]=1275 [4]=1590 [5]=1905)  # Amazon ... Sorceress, Random
+option() {  # INDEX (0 Amazon, 1 Barbarian, 2 Necromancer, 3 Paladin, 4 Sorceress, 5 Random)
+  click_in "$GENERATOR" 1222 "${OPTION_TOP[$1]}" 400 285
+}
+level_box() {  # TEXT: typed into the emptied level box
+  click_in "$GENERATOR" 1725 2685 435 225
+  keys_to "$GENERATOR" End BackSpace BackSpace BackSpace BackSpace
+  [[ -n "$1" ]] && type_to "$GENERATOR" "$1"
+  sleep 0.2
+}
+open_generator_by_label() {
+  click_in "$START" 5070 7695 2250 270
+  expect_windows "$GENERATOR"
+}
+# Yes to the question, OK to the completion message, and the class window
+# alone shows the plan of the level asked for. The windows visible beside the
+# two message boxes are given as lists split by "|".
+confirm_generation() {  # CLASS LEVEL BESIDE_QUESTION BESIDE_COMPLETION
+  local class=$1 level=$2 beside
+  IFS='|' read -r -a beside <<<"$3"
+  expect_windows "Character Generator" "${beside[@]}"
+  keys_to "Character Generator" Return
+  IFS='|' read -r -a beside <<<"$4"
+  expect_windows "Generation Complete" "${beside[@]}"
+  shot generated
+  keys_to "Generation Complete" Return
+  expect_windows "$(class_window "$class")"
+  sleep 0.3
+  expect_windows "$(class_window "$class")"
+  save_as "$class" Generated
+  expect_windows "$(class_window "$class")"
+  export_lines Generated.txt | grep -qx "Class: $class" || fail "the export names another class"
+  export_lines Generated.txt | grep -qx "Level: $level" || fail "the export is not at level $level"
+  # The starting line and one line a level-up point.
+  [[ $(export_lines Generated.txt | grep -c '^Clvl [0-9]* Slvl') == "$level" ]] ||
+    fail "the export does not hold $((level - 1)) points"
+}
+
+random_from_the_label() {
+  start_program
+  open_generator_by_label
+  option 4
+  level_box 30
+  keys_to "$GENERATOR" Return
+  # While the window fills itself no other window is shown.
+  confirm_generation Sorceress 30 "$GENERATOR" ""
+}
+
+random_answers_no_cancel_escape_and_bad_level() {
+  start_program
+  open_generator_by_label
+  level_box 80
+  expect_windows "$GENERATOR" "Entry Error"
+  keys_to "Entry Error" Return
+  expect_windows "$GENERATOR"
+  # An emptied box generates nothing either.
+  level_box ""
+  click_in "$GENERATOR" 1935 3195 1560 315  # Generate
+  expect_windows "$GENERATOR" "Entry Error"
+  keys_to "Entry Error" Return
+  option 0
+  level_box 20
+  click_in "$GENERATOR" 1935 3195 1560 315
+  expect_windows "$GENERATOR" "Character Generator"
+  keys_to "Character Generator" alt+n
+  expect_windows "$GENERATOR"
+  click_in "$GENERATOR" 315 3195 1635 315  # Cancel
+  expect_windows "$START"
+  open_generator_by_label
+  keys_to "$GENERATOR" Escape
+  expect_windows "$START"
+  # Nothing was left pending: a class opened by hand starts empty.
+  open_class Amazon portrait
+  save_as Amazon Empty
+  export_lines Empty.txt | grep -qx "No Skills selected, Empty character" || fail "a plan was generated after No"
+}
+
+random_from_the_hidden_button_by_space_and_enter() {
+  # The focus rests in the hidden text box; Tab reaches the hidden button,
+  # which Space and Enter press alike.
+  local key
+  for key in Return space; do
+    start_program
+    keys_to "$START" Tab "$key"
+    expect_windows "$START" "$GENERATOR"
+    keys_to "$GENERATOR" Escape
+    expect_windows "$START"
+    keys_to "$START" "$key"
+    expect_windows "$START" "$GENERATOR"
+    option 3
+    level_box 12
+    keys_to "$GENERATOR" Return
+    confirm_generation Paladin 12 "$START|$GENERATOR" "$START"
+    kill "$app"
+  done
+}
+
+one_class_window_at_a_time() {
+  start_program
+  keys_to "$START" Tab space
+  expect_windows "$START" "$GENERATOR"
+  open_class_beside_generator Amazon
+  click_skill "$(class_window Amazon)" 1575 390
+  option 2
+  level_box 15
+  keys_to "$GENERATOR" Return
+  # The open Amazon window is closed before the Necromancer is filled.
+  confirm_generation Necromancer 15 "$(class_window Amazon)|$GENERATOR" ""
+}
+open_class_beside_generator() {  # CLASS
+  local left top
+  read -r left top <<<"${PORTRAIT[$1]}"
+  click_in "$START" "$left" "$top" 1830 2520
+  expect_windows "$(class_window "$1")" "$GENERATOR"
+}
+
+generation_for_the_open_class() {
+  start_program
+  keys_to "$START" Tab space
+  open_class_beside_generator Necromancer
+  click_skill "$(class_window Necromancer)" 5205 390
+  click_skill "$(class_window Necromancer)" 5205 390
+  option 2
+  level_box 10
+  keys_to "$GENERATOR" Return
+  confirm_generation Necromancer 10 "$(class_window Necromancer)|$GENERATOR" ""
+  # Nothing stays pending for the next class window.
+  command Necromancer CHANGE
+  expect_windows "$START"
+  open_class Barbarian portrait
+  save_as Barbarian Next
+  export_lines Next.txt | grep -qx "No Skills selected, Empty character" || fail "the next window was filled"
+}
+
+credit_popups_open_links() {
+  start_program
+  local item
+  for item in "375 8415 2025 540 first mailto:hadrenfel@example.org" \
+    "375 8415 2025 540 second https://hadrenfel.example.org/" \
+    "2715 8430 2280 450 first mailto:tarnavel@example.org" \
+    "2715 8430 2280 450 second https://tarnavel.example.org/"; do
+    read -r left top width height which link <<<"$item"
+    click_in "$START" "$left" "$top" "$width" "$height"
+    shot credits
+    click_menu_item "$which"
+    expect_windows "$START"
+    for _ in $(seq 20); do grep -qxF "$link" "$work/links.log" 2>/dev/null && break; sleep 0.1; done
+    grep -qxF "$link" "$work/links.log" 2>/dev/null || fail "the link $link was not opened"
+  done
+}
+
+frame_close_boxes() {
+  start_program
+  open_class Paladin portrait
+  click_skill "$(class_window Paladin)" 6060 390 3
+  menu_keys s
+  expect_windows "$(class_window Paladin)" "$STATS"
+  close_box "$STATS"
+  expect_windows "$(class_window Paladin)"
+  close_box "$(class_window Paladin)"
+  expect_windows "$START"
+  open_generator_by_label
+  close_box "$GENERATOR"
+  expect_windows "$START"
+  close_box "$START"
+  expect_ended
+}
+
+exit_x_and_escape_end_the_program() {
+  start_program
+  open_class Barbarian label
+  command Barbarian EXIT
+  expect_ended
+  start_program
+  click_in "$START" 11640 90 285 345  # "X"
+  expect_ended
+  start_program
+  keys_to "$START" Escape
+  expect_ended
+}
