@@ -89,6 +89,8 @@ ReplaceResult ReplaceFileInFolder(const QString& folder, const QString& fileName
   const bool replacing = ::fstatat(dir.get(), target.constData(), &earlier, AT_SYMLINK_NOFOLLOW) == 0;
   if (!replacing && errno != ENOENT) return ResultOf(errno);
   if (replacing) {
+    // A link would lead the text out of the folder, and a folder is no file to replace.
+    if (!S_ISREG(earlier.st_mode)) return ReplaceResult::kFailed;
     if (::faccessat(dir.get(), target.constData(), W_OK, AT_EACCESS) != 0) {
       return errno == EACCES ? ReplaceResult::kFailed : ResultOf(errno);  // a file marked read-only stays
     }

@@ -13,12 +13,14 @@ enum class ReplaceResult {
   kDone,
   kDiskFull,  // no space or quota left
   kDenied,    // no permission, or a read-only file system
-  kFailed,    // anything else, a read-only file in the file's place among them
+  kFailed,    // anything else, a link or a read-only file in the file's place among them
 };
 
-// Writes `bytes` as `fileName` (a bare name) in `folder`, replacing a file of
-// that name and keeping its permissions; a read-only file is refused. On
-// failure no temporary file is left and an earlier file keeps every byte.
+// Writes `bytes` as `fileName` (a bare name) in `folder`, replacing a plain
+// file of that name and keeping its permissions. A symbolic link, a folder or
+// a read-only file in that place is refused, so nothing is written outside
+// the folder; the folder itself may be reached through links. On failure no
+// temporary file is left and an earlier file keeps every byte.
 ReplaceResult ReplaceFileInFolder(const QString& folder, const QString& fileName, const QByteArray& bytes);
 
 // For tests: called with the temporary file's descriptor right after it is

@@ -142,4 +142,51 @@ TEST_F(Export, FullFileSystemKeepsTheEarlierFile) {
   ExpectFullDiskKeepsOld([this] { Fill(Path("space filler")); }, {"Old.txt", "space filler"});
 }
 
+TEST_F(Export, RefusesALinkInTheFilesPlace) {
+  QTemporaryDir elsewhere;
+  const QString outside = QDir(elsewhere.path()).filePath("outside.txt");
+  const QString nowhere = QDir(elsewhere.path()).filePath("nowhere.txt");
+  QFile file(outside);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("kept") == 4);
+  file.close();
+  for (const auto& [name, target] : {std::pair{QString("Linked"), outside}, {QString("Dangling"), nowhere}}) {
+    SCOPED_TRACE(name.toStdString());
+    desktop.boxes.clear();
+    ASSERT_TRUE(QFile::link(target, Path(name + ".txt")));
+    Save(name);
+    EXPECT_EQ(Prompts(), QStringList{kAccessError});
+    EXPECT_EQ(QFileInfo(Path(name + ".txt")).symLinkTarget(), target);
+  }
+  EXPECT_EQ(Read(outside), "kept");
+  EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{"outside.txt"});
+  EXPECT_EQ(Entries(), QStringList({"Dangling.txt", "Linked.txt"}));
+}
+
+// The program's folder is the user's choice, links and all.
+TEST_F(Export, TheFolderMayBeReachedThroughALink) {
+  QTemporaryDir elsewhere;
+  const QString linked = QDir(elsewhere.path()).filePath("program");
+  ASSERT_TRUE(QFile::link(folder.path(), linked));
+  desktop.appPath = linked;
+  Save("Hero");
+  EXPECT_TRUE(Prompts().isEmpty());
+  EXPECT_TRUE(Read(Path("Hero.txt")).startsWith("Hero\r\n"));
+}
+
+// The export gives the name a new file: another name of the earlier file
+// keeps the earlier text.
+TEST_F(Export, AHardLinkKeepsTheEarlierText) {
+  Save("Old");
+  const QByteArray before = Read(Path("Old.txt"));
+  ASSERT_EQ(
+      ::link(QFile::encodeName(Path("Old.txt")).constData(), QFile::encodeName(Path("other")).constData()),
+      0);
+  Save("Old");
+  EXPECT_TRUE(Prompts().isEmpty());
+  EXPECT_TRUE(Read(Path("Old.txt")).startsWith("Old\r\n"));
+  EXPECT_NE(Read(Path("Old.txt")), before);
+  EXPECT_EQ(Read(Path("other")), before);
+}
+
 }  // namespace
