@@ -1,5 +1,7 @@
 #include "core/Export.h"
 
+#include <QFile>
+#include <climits>
 #include <string_view>
 
 #include "core/Misc.h"
@@ -52,7 +54,8 @@ bool IsValidCharacterName(const QString& name) {
     if (c.unicode() < 0x20 || c.unicode() == 0x7F) return false;
     if (QStringLiteral("\\/:*?\"<>|").contains(c)) return false;
   }
-  return true;
+  // The file system counts the bytes of the encoded name, not its characters.
+  return QFile::encodeName(name + QStringLiteral(".txt")).size() <= NAME_MAX;
 }
 
 QString CharacterText(const QString& name, const QString& classLine, int level, const QStringList& history) {

@@ -189,4 +189,37 @@ TEST_F(Export, AHardLinkKeepsTheEarlierText) {
   EXPECT_EQ(Read(Path("other")), before);
 }
 
+// A name fits when "<name>.txt" takes at most 255 bytes in the local (UTF-8)
+// encoding; one that fits saves over its own file again, a longer one gets
+// the bad-name box before anything is written.
+TEST_F(Export, NamesUpToTheFileSystemsLimitSaveEveryTime) {
+  const QString e(QChar(0xE9));  // two bytes in UTF-8
+  const struct {
+    QString name;
+    bool fits;
+  } cases[] = {
+      {QString(251, u'a'), true},
+      {QString(252, u'b'), false},
+      {e.repeated(125) + "c", true},  // 126 characters, 251 bytes
+      {e.repeated(126), false},       // 126 characters, 252 bytes
+  };
+  QStringList saved;
+  for (const auto& [name, fits] : cases) {
+    SCOPED_TRACE(QString("%1 characters, %2 bytes").arg(name.size()).arg(name.toUtf8().size()).toStdString());
+    desktop.boxes.clear();
+    Save(name);
+    const QByteArray first = Read(Path(name + ".txt"));
+    Save(name);
+    if (fits) {
+      saved << name + ".txt";
+      EXPECT_TRUE(Prompts().isEmpty());
+      EXPECT_TRUE(Read(Path(name + ".txt")).startsWith(name.toUtf8() + "\r\n"));
+      EXPECT_NE(Read(Path(name + ".txt")), first);
+    } else {
+      EXPECT_EQ(Prompts(), QStringList(2, "52\r\nBad file name or number"));
+    }
+  }
+  EXPECT_EQ(Entries(), saved);
+}
+
 }  // namespace
