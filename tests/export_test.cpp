@@ -77,7 +77,7 @@ void WriteToAFullDevice(int descriptor) {
   ::close(full);
 }
 
-// Needs no privileges, so it runs everywhere.
+// The same write path meeting ENOSPC without privileges, so it runs everywhere.
 TEST_F(Export, FullDiskKeepsTheEarlierFile) {
   ExpectFullDiskKeepsOld([] { korvinth::SetTemporaryFileHook(WriteToAFullDevice); }, {"Old.txt"});
 }
@@ -135,6 +135,7 @@ void Fill(const QString& path) {
   ASSERT_EQ(filler.error(), QFileDevice::ResourceError) << filler.errorString().toStdString();
 }
 
+// A real full file system: a 64k tmpfs over the program's folder (root only).
 TEST_F(Export, FullFileSystemKeepsTheEarlierFile) {
   if (!qEnvironmentVariableIsSet(kInOwnNamespace)) return RunInOwnMountNamespace();
   const SmallFileSystem disk(folder.path());
