@@ -1,11 +1,12 @@
 #include "core/Export.h"
 
-#include <QDir>
-#include <QSaveFile>
+#include <QFile>
+#include <climits>
 #include <string_view>
 
 #include "core/Misc.h"
 #include "core/PlannerWindow.h"
+#include "core/ReplaceFile.h"
 #include "forms/Services.h"
 #include "forms/Widgets.h"
 
@@ -31,19 +32,17 @@ void ShowExportError(int number, const QString& description) {
                            QString::fromLatin1(forms::kAppTitle));
 }
 
-struct WriteFailure {
-  int number;
-  QString description;
-};
-
-WriteFailure FailureOf(const QSaveFile& file) {
-  switch (file.error()) {
-    case QFileDevice::ResourceError:
-      return {61, QStringLiteral("Disk full")};
-    case QFileDevice::PermissionsError:
-      return {70, QStringLiteral("Permission denied")};
-    default:
-      return {75, QStringLiteral("Path/File access error")};
+// The error box of a failed write.
+void ShowWriteError(ReplaceResult result) {
+  switch (result) {
+    case ReplaceResult::kDone:
+      return;
+    case ReplaceResult::kDiskFull:
+      return ShowExportError(61, QStringLiteral("Disk full"));
+    case ReplaceResult::kDenied:
+      return ShowExportError(70, QStringLiteral("Permission denied"));
+    case ReplaceResult::kFailed:
+      return ShowExportError(75, QStringLiteral("Path/File access error"));
   }
 }
 
@@ -55,7 +54,8 @@ bool IsValidCharacterName(const QString& name) {
     if (c.unicode() < 0x20 || c.unicode() == 0x7F) return false;
     if (QStringLiteral("\\/:*?\"<>|").contains(c)) return false;
   }
-  return true;
+  // The file system counts the bytes of the encoded name, not its characters.
+  return QFile::encodeName(name + QStringLiteral(".txt")).size() <= NAME_MAX;
 }
 
 QString CharacterText(const QString& name, const QString& classLine, int level, const QStringList& history) {
@@ -100,20 +100,12 @@ void SaveCharacter() {
 
   history.setVisible(false);
   const QString text = CharacterText(*answer, classLine, mod_Misc.LevelUps + 1, history.Lines());
-  // Written beside the target and renamed over it only when complete, so a
-  // failed export leaves an earlier file intact and no stray file behind.
-  QSaveFile file(QDir(forms::services().AppPath()).filePath(*answer + QStringLiteral(".txt")));
-  const QByteArray bytes = text.toLocal8Bit();
-  const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-  if (!written) {
-    const WriteFailure failure = FailureOf(file);
-    file.cancelWriting();
-    ShowExportError(failure.number, failure.description);
-    history.setVisible(true);
-    return;
-  }
+  // An earlier file keeps every byte unless the whole new text is written.
+  const ReplaceResult result =
+      ReplaceFileInFolder(forms::services().AppPath(), *answer + QStringLiteral(".txt"), text.toLocal8Bit());
+  if (result != ReplaceResult::kDone) ShowWriteError(result);
   history.setVisible(true);
-  history.SetListIndex(history.ListCount() - 1);
+  if (result == ReplaceResult::kDone) history.SetListIndex(history.ListCount() - 1);
 }
 
 }  // namespace korvinth

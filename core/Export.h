@@ -14,7 +14,8 @@ void SaveCharacter();
 QString CharacterText(const QString& name, const QString& classLine, int level, const QStringList& history);
 
 // Whether a typed name can name the export file: not empty, not "." or "..",
-// and free of the characters a file name may not hold on Windows or Linux.
+// free of the characters a file name may not hold on Windows or Linux, and
+// short enough that "<name>.txt" fits a file name (255 bytes, encoded).
 bool IsValidCharacterName(const QString& name);
 
 }  // namespace korvinth

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QInputDialog>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
 #include <QUrl>
@@ -16,6 +17,10 @@ namespace forms {
 namespace {
 
 Services* g_services = nullptr;
+
+// Every message box shown, for checks from outside the program; off unless
+// QT_LOGGING_RULES="korvinth.boxes.info=true".
+Q_LOGGING_CATEGORY(lcBoxes, "korvinth.boxes", QtWarningMsg)
 
 // Fills a Qt menu with the visible items of a menu model.
 void FillMenu(QMenu& menu, const MenuItem& model, std::map<QAction*, MenuItem*>& actions) {
@@ -47,6 +52,8 @@ int QtServices::MsgBox(const QString& prompt, int style, const QString& title) {
   QString text = prompt;
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   box.setText(text);
+  qCInfo(lcBoxes).noquote() << box.windowTitle() + QStringLiteral(": ") +
+                                   QString(text).replace(u'\n', QStringLiteral(" | "));
   if (style & kInformation) {
     box.setIcon(QMessageBox::Information);
   } else if (style & kCritical) {

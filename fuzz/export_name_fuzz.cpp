@@ -1,6 +1,8 @@
 // Any typed character name: a name the export accepts never leaves the
-// program's folder, and the file text always ends its lines with CR LF.
+// program's folder and fits a file name, and the file text always ends its
+// lines with CR LF.
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <cstddef>
 #include <cstdint>
@@ -15,6 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString path = QDir(folder).filePath(name + QStringLiteral(".txt"));
     if (QFileInfo(path).absolutePath() != folder) std::abort();
     if (name.contains(u'/') || name.contains(u'\\') || name == QStringLiteral("..")) std::abort();
+    if (QFile::encodeName(QFileInfo(path).fileName()).size() > 255) std::abort();
   }
   const QString text = korvinth::CharacterText(name, QStringLiteral("Class: Amazon"), 1, {name});
   if (!text.endsWith(QStringLiteral("\r\n"))) std::abort();

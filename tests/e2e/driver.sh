@@ -30,10 +30,8 @@ fail() {
   echo "  visible: $(windows_now | paste -sd '|')" >&2
   shot failure
   # What the program wrote and said stays beside the screenshots.
-  if [[ -n "${work:-}" ]]; then
-    mkdir -p "$log/$scenario-files"
-    cp "$work"/*.txt "$work"/*.log "$log/$scenario-files/" 2>/dev/null || true
-  fi
+  mkdir -p "$log/$scenario-files"
+  cp "${work:-/nonexistent}"/*.txt "$tmp"/*.log "$log/$scenario-files/" 2>/dev/null || true
   exit 1
 }
 
@@ -42,14 +40,13 @@ shot() {
   import -window root "$log/$scenario-$(printf %02d $shots)-$1.png" 2>/dev/null || true
 }
 
-# Starts the program from a fresh folder of its own; `start_program ARGS...`
-# passes nothing to the program but lets a scenario set up its folder first
-# through the function `prepare` when it defines one.
-start_program() {
-  work=$(mktemp -d "$tmp/$scenario.XXXX")
+# Starts the program from a fresh folder of its own (or the one given).
+start_program() {  # [FOLDER]: a folder of the scenario's own making
+  work=${1:-$(mktemp -d "$tmp/$scenario.XXXX")}
   cp "$bin/korvinth" "$bin"/*.gif "$work/"
-  if declare -F prepare >/dev/null; then prepare; fi
-  (cd / && PATH="$fakebin:$PATH" LINK_LOG="$work/links.log" exec "$work/korvinth") >"$work/program.log" 2>&1 &
+  # The program notes the text of every message box it shows in its log.
+  (cd / && PATH="$fakebin:$PATH" LINK_LOG="$tmp/links.log" QT_LOGGING_RULES="korvinth.boxes.info=true" \
+    exec "$work/korvinth") >"$tmp/program.log" 2>&1 &
   app=$!
   expect_windows "$START"
   wait_loaded
@@ -217,7 +214,17 @@ expect_export() {  # FILE LINE...
   fi
 }
 
-# Lines of an exported file that hold a text.
+# A message box with this title is shown and says this text (its lines
+# joined by " | "); Return closes it.
+expect_box() {  # TITLE TEXT [OTHER VISIBLE WINDOWS...]
+  local title=$1 text=$2 said
+  shift 2
+  expect_windows "$title" "$@"
+  said=$(grep '^korvinth.boxes: ' "$tmp/program.log" | tail -n 1)
+  [[ $said == "korvinth.boxes: $title: $text" ]] || fail "the box says '${said#korvinth.boxes: }'"
+}
+
+# Lines of an exported file.
 export_lines() { tr -d '\r' <"$work/$1"; }
 
 # Waits for the program to end by itself with status 0.

@@ -4,6 +4,11 @@
 # scenario's screenshots go to the log folder.
 # Usage: run.sh <folder of the built program> <log folder> <xwin helper> [scenario...]
 set -uo pipefail
+# As root, the run takes a mount namespace of its own, so that the file
+# systems a scenario mounts end with it.
+if [[ $EUID == 0 && -z ${KORVINTH_E2E_NAMESPACE:-} ]] && unshare --mount --propagation private true 2>/dev/null; then
+  KORVINTH_E2E_NAMESPACE=1 exec unshare --mount --propagation private bash "$0" "$@"
+fi
 here=$(cd "$(dirname "$0")" && pwd)
 bin=$(cd "$1" && pwd)
 log=$2
@@ -12,7 +17,7 @@ shift 3
 mkdir -p "$log"
 rm -f "$log"/*.png
 tmp=$(mktemp -d)
-trap 'kill "${xvfb:-0}" 2>/dev/null; rm -rf "$tmp"' EXIT
+trap '[[ -n ${xvfb:-} ]] && kill "$xvfb" 2>/dev/null; rm -rf "$tmp"' EXIT
 
 # The desktop's link opener, replaced by one that notes what it was given.
 fakebin=$tmp/bin
@@ -50,6 +55,8 @@ for scenario in "${SCENARIOS[@]}"; do
     echo "FAIL $scenario ($((SECONDS - started)) s)"
   fi
   pkill -f "$tmp/.*/korvinth" 2>/dev/null || true
+  umount "$tmp"/*/ 2>/dev/null || true
+  rm -f "$tmp"/*.log
 done
 echo "end to end: $passed passed, $failed failed"
 ((failed == 0))

@@ -6,6 +6,8 @@ SCENARIOS=(
   skill_stats_in_every_class
   quest_and_reserve_points_undo_and_reset
   save_good_bad_and_cancelled
+  save_on_a_full_disk
+  save_over_links
   random_from_the_label
   random_answers_no_cancel_escape_and_bad_level
   random_from_the_hidden_button_by_space_and_enter
@@ -189,7 +191,7 @@ save_good_bad_and_cancelled() {
     "Clvl 1 Slvl 0: Starting Level" "Clvl 2 Slvl 1: Teeth" "" ---------------------------------------------
   # A name a file cannot have: the error box, and no file anywhere.
   save_as Necromancer 'a/b'
-  expect_windows "$necro" "Korvinth"
+  expect_box Korvinth "52 | Bad file name or number" "$necro"
   shot bad_name
   keys_to Korvinth Return
   expect_windows "$necro"
@@ -202,6 +204,53 @@ save_good_bad_and_cancelled() {
   keys_to "$NAME_BOX" Escape
   expect_windows "$necro"
   [[ ! -e "$work/Cancelled.txt" && ! -e "$work/Character.txt" ]] || fail "Cancel wrote a file"
+}
+
+# SAVE over an earlier file in a folder on a full disk: the Disk full box,
+# and the earlier file stays, byte for byte, with nothing beside it.
+save_on_a_full_disk() {
+  local disk=$tmp/disk size
+  mkdir -p "$disk"
+  size=$(($(du -ck "$bin"/korvinth "$bin"/*.gif | tail -n 1 | cut -f 1) + 256))
+  if ! mount -t tmpfs -o size="${size}k" tmpfs "$disk" 2>/dev/null; then
+    echo "     (no full disk here: mounting a file system needs root; the window tests write to /dev/full)"
+    return 0
+  fi
+  printf 'Old\r\nan earlier plan\r\n' >"$disk/Old.txt"
+  cp "$disk/Old.txt" "$tmp/Old.before"
+  start_program "$disk"
+  open_class Necromancer portrait
+  click_skill "$(class_window Necromancer)" 5205 390
+  dd if=/dev/zero of="$disk/filler" bs=4k 2>/dev/null || true
+  save_as Necromancer Old
+  expect_box Korvinth "61 | Disk full" "$(class_window Necromancer)"
+  shot full_disk
+  keys_to Korvinth Return
+  expect_windows "$(class_window Necromancer)"
+  cmp -s "$disk/Old.txt" "$tmp/Old.before" || fail "Old.txt was changed"
+  [[ -z $(cd "$disk" && ls -A | grep -vxE 'korvinth|.*\.gif|Old\.txt|filler') ]] || fail "a stray file is left"
+}
+
+# SAVE under a name whose file is a link, to a file elsewhere or to none:
+# the access error box, and nothing written anywhere.
+save_over_links() {
+  local outside=$tmp/outside
+  mkdir -p "$outside"
+  start_program
+  printf 'kept\r\n' >"$outside/precious.txt"
+  ln -s "$outside/precious.txt" "$work/Linked.txt"
+  ln -s "$outside/new.txt" "$work/Dangling.txt"
+  open_class Necromancer portrait
+  click_skill "$(class_window Necromancer)" 5205 390
+  for name in Linked Dangling; do
+    save_as Necromancer "$name"
+    expect_box Korvinth "75 | Path/File access error" "$(class_window Necromancer)"
+    keys_to Korvinth Return
+    expect_windows "$(class_window Necromancer)"
+  done
+  [[ $(cat "$outside/precious.txt") == $'kept\r' ]] || fail "the linked file was changed"
+  [[ $(ls -A "$outside") == precious.txt ]] || fail "a file was written outside the folder"
+  [[ -L "$work/Linked.txt" && -L "$work/Dangling.txt" ]] || fail "a link was replaced"
 }
 
 # The generator's controls (left top width height).
@@ -225,10 +274,12 @@ open_generator_by_label() {
 confirm_generation() {  # CLASS LEVEL BESIDE_QUESTION BESIDE_COMPLETION
   local class=$1 level=$2 beside
   IFS='|' read -r -a beside <<<"$3"
-  expect_windows "Character Generator" "${beside[@]}"
+  expect_box "Character Generator" \
+    "This will generate a $class, Level $level. | Do you want to continue? (This may take awhile)" "${beside[@]}"
   keys_to "Character Generator" Return
   IFS='|' read -r -a beside <<<"$4"
-  expect_windows "Generation Complete" "${beside[@]}"
+  expect_box "Generation Complete" "Random Charater Generator has completed. | Have fun trying to win with it." \
+    "${beside[@]}"
   shot generated
   keys_to "Generation Complete" Return
   expect_windows "$(class_window "$class")"
@@ -257,7 +308,7 @@ random_answers_no_cancel_escape_and_bad_level() {
   start_program
   open_generator_by_label
   level_box 80
-  expect_windows "$GENERATOR" "Entry Error"
+  expect_box "Entry Error" "Level must be 0 - 75" "$GENERATOR"
   keys_to "Entry Error" Return
   expect_windows "$GENERATOR"
   # An emptied box generates nothing either.
@@ -351,8 +402,8 @@ credit_popups_open_links() {
     shot credits
     click_menu_item "$which"
     expect_windows "$START"
-    for _ in $(seq 20); do grep -qxF "$link" "$work/links.log" 2>/dev/null && break; sleep 0.1; done
-    grep -qxF "$link" "$work/links.log" 2>/dev/null || fail "the link $link was not opened"
+    for _ in $(seq 20); do grep -qxF "$link" "$tmp/links.log" 2>/dev/null && break; sleep 0.1; done
+    grep -qxF "$link" "$tmp/links.log" 2>/dev/null || fail "the link $link was not opened"
   done
 }
 
