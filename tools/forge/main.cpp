@@ -1,7 +1,8 @@
 // Draws every picture of the program at build time: window backgrounds,
 // plates, arrowheads, the mouse pointer, the window icon, the 150 skill icons
 // and the five animated class portraits (as GIF files for the program's
-// folder). Usage: forge <picture folder> <portrait folder>
+// folder), with a contact sheet of each class's skill icons for review.
+// Usage: forge <picture folder> <portrait folder> <contact sheet folder>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -21,9 +22,14 @@
 #include "forms/Fonts.h"
 #include "skilltrees/ClassData.h"
 #include "tools/forge/GifWriter.h"
+#include "tools/forge/Glyphs.h"
+#include "tools/forge/Paint.h"
 
 namespace {
 
+using forge::Bevel;
+using forge::Canvas;
+using forge::Rune;
 using korvinth::ClassDef;
 
 QString g_pictures;
@@ -43,16 +49,14 @@ class Noise {
   unsigned state_;
 };
 
+QString Latin1(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 unsigned Hash(std::string_view text) {
   unsigned h = 2166136261U;
   for (char c : text) h = (h ^ static_cast<unsigned char>(c)) * 16777619U;
   return h;
-}
-
-QImage Canvas(int w, int h, QColor fill = Qt::transparent) {
-  QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-  image.fill(fill);
-  return image;
 }
 
 void Save(const QImage& image, const QString& name) {
@@ -79,19 +83,6 @@ void Stone(QPainter& p, const QRect& r, QColor base, unsigned seed, int grain = 
   }
 }
 
-// A bevelled frame inside a rectangle.
-void Bevel(QPainter& p, const QRect& r, QColor light, QColor dark, int width) {
-  for (int i = 0; i < width; ++i) {
-    const QRect q = r.adjusted(i, i, -i - 1, -i - 1);
-    p.setPen(light);
-    p.drawLine(q.topLeft(), q.topRight());
-    p.drawLine(q.topLeft(), q.bottomLeft());
-    p.setPen(dark);
-    p.drawLine(q.bottomLeft(), q.bottomRight());
-    p.drawLine(q.topRight(), q.bottomRight());
-  }
-}
-
 // A raised stone plate with a rim, as behind commands and buttons.
 void Plate(QPainter& p, const QRect& r, unsigned seed) {
   Stone(p, r, QColor(58, 52, 46), seed, 14);
@@ -101,17 +92,6 @@ void Plate(QPainter& p, const QRect& r, unsigned seed) {
   shade.setColorAt(1, QColor(0, 0, 0, 90));
   p.fillRect(r, shade);
   Bevel(p, r, QColor(120, 108, 92), QColor(20, 17, 14), 2);
-}
-
-void Rune(QPainter& p, QPointF centre, double radius, QColor colour) {
-  p.setPen(QPen(colour, 1.5));
-  p.setBrush(Qt::NoBrush);
-  p.drawEllipse(centre, radius, radius);
-  for (int i = 0; i < 6; ++i) {
-    const double a = i * M_PI / 3;
-    p.drawLine(centre + QPointF(std::cos(a), std::sin(a)) * radius * 0.55,
-               centre + QPointF(std::cos(a), std::sin(a)) * radius);
-  }
 }
 
 // The program's emblem: a horned helm over crossed blades.
@@ -292,284 +272,24 @@ void DrawStartBackground() {
 
 // Skill icons ---------------------------------------------------------------
 
-enum class Glyph {
-  Flame,
-  Frost,
-  Bolt,
-  Poison,
-  Bone,
-  Golem,
-  Arrow,
-  Spear,
-  Star,
-  Eye,
-  Ring,
-  Shield,
-  Wave,
-  Swirl,
-  Blade,
-  Hand,
-  Rune
-};
-
-bool Has(std::string_view name, std::initializer_list<std::string_view> words) {
-  for (std::string_view w : words) {
-    if (name.find(w) != std::string_view::npos) return true;
-  }
-  return false;
-}
-
-Glyph GlyphFor(std::string_view name, std::string_view tree) {
-  if (Has(name, {"Fire", "Blaze", "Inferno", "Meteor", "Immolat", "Warmth", "Hydra", "Enchant"}))
-    return Glyph::Flame;
-  if (Has(name, {"Cold", "Ice", "Frozen", "Frost", "Glacier", "Blizzard", "Chill", "Shiver", "Freez"}))
-    return Glyph::Frost;
-  if (Has(name, {"Lightning", "Charged", "Static", "Thunder", "Nova", "Energy", "Shock", "Power Strike"}))
-    return Glyph::Bolt;
-  if (Has(name, {"Poison", "Plague", "Cleansing"})) return Glyph::Poison;
-  if (Has(name, {"Bone", "Skelet", "Teeth", "Revive", "Corpse"})) return Glyph::Bone;
-  if (Has(name, {"Golem", "Valkyrie", "Duplicate"})) return Glyph::Golem;
-  if (Has(name, {"Arrow", "Shot", "Pierce", "Penetrate", "Missile", "Guided"})) return Glyph::Arrow;
-  if (Has(name, {"Jab", "Javelin", "Spear", "Impale", "Fend", "Throw", "Pole"})) return Glyph::Spear;
-  if (Has(name, {"Mastery", "Resist", "Summon"})) return Glyph::Star;
-  if (Has(name, {"Vision", "Sight", "Find", "Attract", "Confuse", "Terror", "Telekinesis"}))
-    return Glyph::Eye;
-  if (tree.rfind("Paladin", 0) == 0 &&
-      Has(name, {"Might", "Thorns", "Concentration", "Holy", "Sanctuary", "Fanaticism", "Conviction",
-                 "Prayer", "Defiance", "Vigor", "Meditation", "Redemption", "Salvation", "Blessed Aim"}))
-    return Glyph::Ring;
-  if (Has(name, {"Armor", "Skin", "Shield", "Iron", "Dodge", "Avoid", "Evade"})) return Glyph::Shield;
-  if (Has(name, {"Howl", "Shout", "Cry", "Taunt", "Orders", "Command", "Ward"})) return Glyph::Wave;
-  if (Has(name, {"Leap", "Whirlwind", "Charge", "Teleport", "Speed", "Stamina", "Frenzy", "Zeal"}))
-    return Glyph::Swirl;
-  if (Has(name, {"Bash", "Swing", "Stun", "Strike", "Smite", "Sacrafice", "Vengance", "Beserker", "Hammer",
-                 "Conversion", "Heavens"}))
-    return Glyph::Blade;
-  if (Has(name, {"Damage", "Weaken", "Maiden", "Tap", "Decrepify", "Critical", "Inner", "Slow"}))
-    return Glyph::Hand;
-  return Glyph::Rune;
-}
-
-QColor TreeHue(std::string_view tree) {
-  if (tree.rfind("Necro", 0) == 0) return QColor(80, 170, 90);
-  if (tree.rfind("Amazon", 0) == 0) return QColor(200, 160, 70);
-  if (tree.rfind("BarBar", 0) == 0) return QColor(190, 90, 50);
-  if (tree.rfind("Paladin", 0) == 0) return QColor(120, 150, 230);
-  return QColor(190, 110, 220);
-}
-
-void DrawGlyph(QPainter& p, Glyph glyph, QColor c, unsigned seed) {
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing);
-  const QColor light = c.lighter(150);
-  p.setPen(QPen(light, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  p.setBrush(Qt::NoBrush);
-  const double tilt = static_cast<int>(seed % 5) - 2;
-  p.translate(24, 23);
-  p.rotate(tilt * 6);
-  switch (glyph) {
-    case Glyph::Flame: {
-      QPainterPath flame;
-      flame.moveTo(0, 14);
-      flame.cubicTo(-14, 8, -8, -6, 0, -16);
-      flame.cubicTo(2, -6, 12, -2, 8, 8);
-      flame.cubicTo(6, 12, 3, 14, 0, 14);
-      p.setBrush(c);
-      p.drawPath(flame);
-      p.setBrush(light);
-      p.drawEllipse(QPointF(0, 7), 3.5, 5);
-      break;
-    }
-    case Glyph::Frost:
-      for (int i = 0; i < 3; ++i) {
-        p.save();
-        p.rotate(i * 60);
-        p.drawLine(QPointF(0, -15), QPointF(0, 15));
-        p.drawLine(QPointF(0, -10), QPointF(-4, -14));
-        p.drawLine(QPointF(0, -10), QPointF(4, -14));
-        p.drawLine(QPointF(0, 10), QPointF(-4, 14));
-        p.drawLine(QPointF(0, 10), QPointF(4, 14));
-        p.restore();
+void DrawSkillIcons(const QString& sheets) {
+  for (const ClassDef* def : {&korvinth::kNecromancer, &korvinth::kAmazon, &korvinth::kBarbarian,
+                              &korvinth::kPaladin, &korvinth::kSorceress}) {
+    for (const auto& tree : def->trees) {
+      const std::vector<forge::Glyph> glyphs = forge::TreeGlyphs(tree);
+      for (std::size_t i = 0; i < tree.skills.size(); ++i) {
+        Save(forge::SkillIcon(tree.code, tree.skills[i].name, glyphs[i]),
+             QStringLiteral("skill_%1_%2").arg(Latin1(tree.code)).arg(i));
       }
-      break;
-    case Glyph::Bolt:
-      p.setBrush(c);
-      p.drawPolygon(QPolygonF({QPointF(4, -16), QPointF(-8, 2), QPointF(-1, 2), QPointF(-5, 16),
-                               QPointF(9, -3), QPointF(2, -3), QPointF(7, -16)}));
-      break;
-    case Glyph::Poison: {
-      QPainterPath drop;
-      drop.moveTo(0, -15);
-      drop.cubicTo(12, 2, 10, 14, 0, 14);
-      drop.cubicTo(-10, 14, -12, 2, 0, -15);
-      p.setBrush(c);
-      p.drawPath(drop);
-      p.drawEllipse(QPointF(-3, 6), 2, 2);
-      break;
     }
-    case Glyph::Bone:
-      p.setBrush(light);
-      p.drawEllipse(QPointF(0, -4), 10, 9);
-      p.setBrush(Qt::black);
-      p.drawEllipse(QPointF(-4, -5), 2.8, 3);
-      p.drawEllipse(QPointF(4, -5), 2.8, 3);
-      p.setBrush(light);
-      p.drawRect(QRectF(-5, 4, 10, 7));
-      p.drawLine(QPointF(-2, 5), QPointF(-2, 11));
-      p.drawLine(QPointF(2, 5), QPointF(2, 11));
-      break;
-    case Glyph::Golem:
-      p.setBrush(c);
-      p.drawRect(QRectF(-5, -15, 10, 8));
-      p.drawRect(QRectF(-9, -6, 18, 12));
-      p.drawRect(QRectF(-8, 7, 6, 9));
-      p.drawRect(QRectF(2, 7, 6, 9));
-      break;
-    case Glyph::Arrow:
-      p.drawLine(QPointF(-14, 14), QPointF(12, -12));
-      p.setBrush(light);
-      p.drawPolygon(QPolygonF({QPointF(14, -14), QPointF(4, -11), QPointF(11, -4)}));
-      p.drawLine(QPointF(-14, 14), QPointF(-14, 7));
-      p.drawLine(QPointF(-14, 14), QPointF(-7, 14));
-      break;
-    case Glyph::Spear:
-      p.drawLine(QPointF(0, 16), QPointF(0, -8));
-      p.setBrush(light);
-      p.drawPolygon(QPolygonF({QPointF(0, -17), QPointF(-5, -6), QPointF(5, -6)}));
-      break;
-    case Glyph::Star: {
-      QPolygonF star;
-      for (int i = 0; i < 10; ++i) {
-        const double r = i % 2 ? 6 : 15;
-        const double a = i * M_PI / 5 - M_PI / 2;
-        star << QPointF(std::cos(a) * r, std::sin(a) * r);
-      }
-      p.setBrush(c);
-      p.drawPolygon(star);
-      break;
-    }
-    case Glyph::Eye:
-      p.drawEllipse(QPointF(0, 0), 15, 8);
-      p.setBrush(c);
-      p.drawEllipse(QPointF(0, 0), 5.5, 5.5);
-      break;
-    case Glyph::Ring:
-      p.drawEllipse(QPointF(0, 0), 13, 13);
-      p.drawEllipse(QPointF(0, 0), 7, 7);
-      for (int i = 0; i < 8; ++i) {
-        const double a = i * M_PI / 4;
-        p.drawPoint(QPointF(std::cos(a) * 10, std::sin(a) * 10));
-      }
-      break;
-    case Glyph::Shield: {
-      QPainterPath shield;
-      shield.moveTo(-12, -14);
-      shield.lineTo(12, -14);
-      shield.lineTo(11, 2);
-      shield.quadTo(8, 11, 0, 16);
-      shield.quadTo(-8, 11, -11, 2);
-      shield.closeSubpath();
-      p.setBrush(c.darker(130));
-      p.drawPath(shield);
-      p.drawLine(QPointF(0, -12), QPointF(0, 13));
-      break;
-    }
-    case Glyph::Wave:
-      for (int i = 1; i <= 3; ++i) p.drawArc(QRectF(-6 - i * 5, -i * 5, i * 10, i * 10), -50 * 16, 100 * 16);
-      p.setBrush(c);
-      p.drawEllipse(QPointF(-10, 0), 3.5, 3.5);
-      break;
-    case Glyph::Swirl: {
-      QPainterPath swirl;
-      swirl.moveTo(0, 0);
-      for (int i = 1; i < 40; ++i) {
-        const double a = i * 0.35;
-        swirl.lineTo(std::cos(a) * i * 0.4, std::sin(a) * i * 0.4);
-      }
-      p.drawPath(swirl);
-      break;
-    }
-    case Glyph::Blade:
-      p.setBrush(light);
-      p.drawPolygon(
-          QPolygonF({QPointF(-3, 6), QPointF(-3, -13), QPointF(0, -17), QPointF(3, -13), QPointF(3, 6)}));
-      p.drawLine(QPointF(-9, 7), QPointF(9, 7));
-      p.drawLine(QPointF(0, 8), QPointF(0, 16));
-      break;
-    case Glyph::Hand:
-      p.setBrush(c);
-      p.drawRoundedRect(QRectF(-9, -2, 18, 15), 4, 4);
-      for (int i = 0; i < 4; ++i) p.drawRoundedRect(QRectF(-9 + i * 4.6, -15, 3.6, 14), 1.5, 1.5);
-      break;
-    case Glyph::Rune:
-      Rune(p, QPointF(0, 0), 14, light);
-      break;
-  }
-  p.restore();
-}
-
-QString Initials(std::string_view name) {
-  QString letters;
-  bool start = true;
-  for (char ch : name) {
-    if (start && std::isalpha(static_cast<unsigned char>(ch))) letters += QChar(ch);
-    start = ch == ' ' || ch == '-';
-  }
-  return letters.left(2).toUpper();
-}
-
-constexpr int kGlyphCount = static_cast<int>(Glyph::Rune) + 1;
-
-// Skills of one tree that call for the same glyph tell themselves apart by a
-// variant: plain, with a small twin, in a ring, or with sparks.
-constexpr int kVariants = 4;
-
-void DrawVariantMarks(QPainter& p, int variant, QColor c) {
-  p.setRenderHint(QPainter::Antialiasing);
-  const QColor light = c.lighter(150);
-  p.setPen(QPen(light, 1.6));
-  p.setBrush(Qt::NoBrush);
-  if (variant == 2) p.drawEllipse(QPointF(24, 23), 20, 20);
-  if (variant == 3) {
-    for (QPointF at : {QPointF(6, 6), QPointF(42, 6), QPointF(6, 40), QPointF(42, 40)}) {
-      p.drawLine(at - QPointF(2.5, 0), at + QPointF(2.5, 0));
-      p.drawLine(at - QPointF(0, 2.5), at + QPointF(0, 2.5));
+    // A contact sheet of the class's icons for a person to look over; it is
+    // not a resource.
+    const QString path = sheets + "/contact-" + Latin1(def->className).toLower() + ".png";
+    if (!forge::ContactSheet(*def).save(path, "PNG")) {
+      std::fprintf(stderr, "forge: cannot write %s\n", qPrintable(path));
+      std::exit(1);
     }
   }
-}
-
-void DrawSkillIcon(std::string_view tree, int index, std::string_view name, Glyph glyph, int variant) {
-  QImage image = Canvas(48, 49, Qt::black);
-  QPainter p(&image);
-  const QColor hue = TreeHue(tree);
-  QRadialGradient back(QPointF(24, 22), 30);
-  back.setColorAt(0, hue.darker(260));
-  back.setColorAt(1, QColor(8, 6, 5));
-  p.fillRect(image.rect(), back);
-  if (variant == 1) {
-    // A small twin in the upper left, the glyph itself a little smaller.
-    p.save();
-    p.translate(2, 2);
-    p.scale(0.45, 0.45);
-    DrawGlyph(p, glyph, hue, Hash(name));
-    p.restore();
-    p.save();
-    p.translate(9, 9);
-    p.scale(0.8, 0.8);
-    DrawGlyph(p, glyph, hue, Hash(name));
-    p.restore();
-  } else {
-    DrawGlyph(p, glyph, hue, Hash(name));
-    DrawVariantMarks(p, variant, hue);
-  }
-  // The initials keep every icon of a tree apart.
-  p.setFont(forms::MakeFont(forms::Face::Arial, 6.5, 700));
-  p.setPen(QColor(235, 225, 200));
-  p.drawText(QRect(2, 36, 44, 11), Qt::AlignRight | Qt::AlignVCenter, Initials(name));
-  Bevel(p, image.rect(), hue.darker(120), QColor(10, 8, 6), 2);
-  Save(image, QStringLiteral("skill_%1_%2")
-                  .arg(QString::fromLatin1(tree.data(), static_cast<int>(tree.size())))
-                  .arg(index));
 }
 
 // Portraits -----------------------------------------------------------------
@@ -697,14 +417,16 @@ void WriteResourceList() {
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: forge <picture folder> <portrait folder>\n");
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: forge <picture folder> <portrait folder> <contact sheet folder>\n");
     return 2;
   }
   g_pictures = QString::fromLocal8Bit(argv[1]);
   g_portraits = QString::fromLocal8Bit(argv[2]);
+  const QString sheets = QString::fromLocal8Bit(argv[3]);
   QDir().mkpath(g_pictures);
   QDir().mkpath(g_portraits);
+  QDir().mkpath(sheets);
 
   DrawCommandColumn();
   DrawBottomPanel();
@@ -715,20 +437,7 @@ int main(int argc, char** argv) {
   DrawStatsBand();
   DrawGeneratorBack();
   DrawStartBackground();
-  for (const ClassDef* def : {&korvinth::kNecromancer, &korvinth::kAmazon, &korvinth::kBarbarian,
-                              &korvinth::kPaladin, &korvinth::kSorceress}) {
-    for (const auto& tree : def->trees) {
-      // Each skill of a tree gets a picture of its own: the glyph its name
-      // calls for in its next unused variant, or the next glyph with one free.
-      int used[kGlyphCount] = {};
-      for (int i = 0; i < 10; ++i) {
-        const std::string_view name = tree.skills[static_cast<std::size_t>(i)].name;
-        int glyph = static_cast<int>(GlyphFor(name, tree.code));
-        while (used[glyph] == kVariants) glyph = (glyph + 1) % kGlyphCount;
-        DrawSkillIcon(tree.code, i, name, static_cast<Glyph>(glyph), used[glyph]++);
-      }
-    }
-  }
+  DrawSkillIcons(sheets);
   DrawPortraits();
   WriteResourceList();
   return 0;
