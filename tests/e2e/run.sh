@@ -25,9 +25,11 @@ mkdir -p "$fakebin"
 printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"$LINK_LOG"\n' >"$fakebin/xdg-open"
 chmod +x "$fakebin/xdg-open"
 
-# A display of our own: Xvfb names a free one.
+# A display of our own: Xvfb names a free one. It must not reset when its
+# last client leaves between two scenarios: a program starting then would
+# find no display.
 exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp >"$log/xvfb.log" 2>&1 &
+Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$log/xvfb.log" 2>&1 &
 xvfb=$!
 read -r -t 10 number <&"$displayfd" || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=:$number
