@@ -2,12 +2,15 @@
 #include <QApplication>
 
 #include "app/StartWindow.h"
+#include "forms/Fonts.h"
 #include "forms/Form.h"
 #include "forms/Services.h"
 #include "skillstats/StatsWindow.h"
 
 int main(int argc, char** argv) {
+  std::thread fonts = forms::ReadFontConfiguration();
   QApplication app(argc, argv);
+  fonts.join();
   QApplication::setApplicationName(QStringLiteral("Korvinth"));
   forms::QtServices platform;
   forms::SetServices(&platform);
