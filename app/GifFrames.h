@@ -15,6 +15,21 @@ class ImageArray;
 
 namespace korvinth {
 
+// What one portrait file may cost, whatever it declares. A portrait is 122 x
+// 168 pixels; our own animations have 8 frames and take about 18 KB.
+namespace gif_bounds {
+// A larger file is not read: the still portrait stays, as for a missing file.
+inline constexpr std::int64_t kFileBytes = 4 * 1024 * 1024;
+// Every frame is decoded on the file's logical screen; a file declaring a
+// larger one is passed over like a file too large. The decoder is held to the
+// same size, for a screen of 0 x 0 (then the frame's extent is used).
+inline constexpr std::int64_t kCanvasPixels = 512 * 512;
+// Frames past these stop the load; the frames loaded by then stay.
+inline constexpr int kFrames = 256;
+inline constexpr std::int64_t kPicturePixels = 4 * 1024 * 1024;  // all pictures kept, 16 MB
+inline constexpr std::int64_t kDecodedBytes = 32 * 1024 * 1024;  // header + piece, all frames
+}  // namespace gif_bounds
+
 struct GifPiece {
   QByteArray bytes;               // from the frame's F9 up to the next marker's 21, or near the end
   bool beforeNextMarker = false;  // cut by a later marker, not the file's end
@@ -22,6 +37,8 @@ struct GifPiece {
   std::optional<std::int32_t> delayMs;  // Delay Time x 10
   std::optional<std::int32_t> left;     // Image Left Position
   std::optional<std::int32_t> top;      // Image Top Position
+  std::optional<std::int32_t> width;    // Image Width
+  std::optional<std::int32_t> height;   // Image Height
 };
 
 struct GifSplit {
@@ -30,18 +47,22 @@ struct GifSplit {
   std::vector<GifPiece> pieces;
 };
 
-// Cuts a whole file's bytes into its header and frame pieces. Every read is
-// bounds-checked, so any input is safe.
-GifSplit SplitGif(const QByteArray& data);
+// Cuts a whole file's bytes into its header and frame pieces, in one pass.
+// After `maxPieces` pieces the rest of the file is left unsearched (the last
+// piece is then cut by a marker). Every read is bounds-checked, so any input
+// is safe.
+GifSplit SplitGif(const QByteArray& data, int maxPieces = gif_bounds::kFrames);
 
 // The frame count minus 1 of the array filled by the last successful load.
 extern std::int32_t GifLastFrame;
 
 // Puts one frame of the GIF file at `path` into each element of `images`:
-// element 0 keeps its place, later elements are created hidden at their
-// frames' offsets. Each element's Tag holds its frame's delay in ms. Returns
-// false for a missing file, or, after a message box, a file that is not a GIF.
-// Writes no file: frames are decoded from memory.
+// element 0 keeps its place and gets the first frame's whole screen; later
+// elements are created hidden at their frames' offsets, each with its frame's
+// own rectangle (so its pixels land where the screen has them). Each
+// element's Tag holds its frame's delay in ms. Returns false for a missing
+// file or one past the bounds above, or, after a message box, a file that is
+// not a GIF. Writes no file: frames are decoded from memory.
 bool LoadGifFrames(const QString& path, forms::ImageArray& images);
 
 }  // namespace korvinth

@@ -137,14 +137,15 @@ StartWindow::StartWindow()
   img_Tarnavel->onMouseMove = [this](const forms::MouseArgs&) { img_Tarnavel_MouseMove(); };
   img_Tarnavel->onMouseDown = [this](const forms::MouseArgs&) { img_Tarnavel_MouseDown(); };
 
-  auto escape = [this](std::int16_t& key) {
-    if (key == 27) lbl_Close_Click();
-  };
   lb_Info = new forms::ListBox(*this, "lb_Info", 5295, 8130, 6675, 810);
   lb_Info->setFont(plain);
   lb_Info->setStyleSheet(QStringLiteral("QListWidget { color: rgb(191, 133, 49); background: black; }"));
   for (const QString& line : kInfoLines) lb_Info->AddItem(line);
-  lb_Info->onKeyPress = escape;
+  lb_Info->onKeyPress = [this](std::int16_t& key) { EscapeKey(key); };
+}
+
+void StartWindow::AddFocusHolders() {
+  auto escape = [this](std::int16_t& key) { EscapeKey(key); };
   txt_Focus = new forms::TextBox(*this, "txt_Focus", 12045, 2550, 150, 285);
   txt_Focus->SetText(QStringLiteral("Text1"));
   txt_Focus->onKeyPress = escape;
@@ -154,11 +155,17 @@ StartWindow::StartWindow()
   Command1->onKeyPress = escape;
   setTabOrder(lb_Info, txt_Focus);
   setTabOrder(txt_Focus, Command1);
+  txt_Focus->show();
+  Command1->show();
+  txt_Focus->setFocus();
+}
+
+void StartWindow::EscapeKey(std::int16_t& key) {
+  if (key == 27) lbl_Close_Click();
 }
 
 void StartWindow::Form_Load() {
   Show();
-  txt_Focus->setFocus();
   mod_Misc.LevelUps = 0;
   mod_Misc.ReservedPoints = 0;
   mod_Misc.BookOfSkillUses = 0;
@@ -167,7 +174,13 @@ void StartWindow::Form_Load() {
   QuestItem(Quest::BookOfSkill).SetCaption(*QuestCaption(Quest::BookOfSkill, 0, Writer::Window));
   QuestItem(Quest::DenOfEvil).SetCaption(*QuestCaption(Quest::DenOfEvil, 0, Writer::Window));
 
+  // The window is shown and drawn before the animations load (they are only
+  // seen once a class is pointed at) and before the two widgets that lie
+  // outside it, the focus holder and a button, are made.
   forms::Services& platform = forms::services();
+  platform.DoEvents();
+  AddFocusHolders();
+  if (platform.Ending()) return;
   const QDir folder(platform.AppPath());
   for (int i = 0; i < 5; ++i) {
     Portrait& portrait = portraits[static_cast<std::size_t>(i)];

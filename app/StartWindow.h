@@ -70,6 +70,12 @@ class StartWindow : public forms::Form {
   static const QString kTarnavelContact;
   static const QString kOrlowainContact;
   static const QStringList kInfoLines;
+
+ private:
+  // The focus holder and the button beyond the window's right edge; they
+  // are made once the window has been drawn.
+  void AddFocusHolders();
+  void EscapeKey(std::int16_t& key);
 };
 
 extern forms::FormRef<StartWindow> frm_MainSelect;

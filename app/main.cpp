@@ -3,11 +3,14 @@
 
 #include "app/StartWindow.h"
 #include "app/Windows.h"
+#include "forms/Fonts.h"
 #include "forms/Form.h"
 #include "forms/Services.h"
 
 int main(int argc, char** argv) {
+  std::thread fonts = forms::ReadFontConfiguration();
   QApplication app(argc, argv);
+  fonts.join();
   QApplication::setApplicationName(QStringLiteral("Korvinth"));
   // The program ends by its own end paths only (EXIT, the start window's "X",
   // Escape or frame close). Between two windows, and while a class window

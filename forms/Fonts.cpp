@@ -5,6 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
+#ifdef KORVINTH_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 namespace forms {
 namespace {
 
@@ -40,6 +44,16 @@ QFont MakeFont(Face face, double points, int weight) {
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0))));
   font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 100, 900)));
   return font;
+}
+
+std::thread ReadFontConfiguration() {
+#ifdef KORVINTH_FONTCONFIG
+  // Fontconfig loads its configuration once per process; Qt's later call
+  // finds it loaded.
+  return std::thread([] { FcInit(); });
+#else
+  return std::thread([] {});
+#endif
 }
 
 }  // namespace forms

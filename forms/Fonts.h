@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFont>
+#include <thread>
 
 namespace forms {
 
@@ -16,5 +17,12 @@ enum class Face {
 // A font of the given face at a size in points (as the layouts give them,
 // for a 96 dpi screen) and a weight from 100 to 900.
 QFont MakeFont(Face face, double points, int weight = 400);
+
+// Starts reading the system's font configuration and font caches on a second
+// thread (about 4 ms, which the first window would otherwise spend before it
+// can be shown). Started before the application object, it runs while that
+// connects to the display; join it once that is done. Without fontconfig the
+// thread has nothing to do.
+std::thread ReadFontConfiguration();
 
 }  // namespace forms

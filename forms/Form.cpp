@@ -9,7 +9,9 @@
 #include <QScreen>
 #include <QToolTip>
 #include <algorithm>
+#include <iterator>
 #include <map>
+#include <unordered_set>
 
 #include "forms/Timer.h"
 #include "forms/Twips.h"
@@ -106,9 +108,12 @@ Line& Form::AddLine(std::string name, int x1, int y1, int x2, int y2) {
 }
 
 void Form::PlaceAbove(Control& control, const Control& below) {
+  // Searched from the top: a control is placed right after it is added, and
+  // mostly above one that only a few fixed controls lie over.
   auto find = [this](const Control* c) {
-    return std::find_if(controls_.begin(), controls_.end(),
-                        [c](const std::unique_ptr<Control>& p) { return p.get() == c; });
+    const auto it = std::find_if(controls_.rbegin(), controls_.rend(),
+                                 [c](const std::unique_ptr<Control>& p) { return p.get() == c; });
+    return it == controls_.rend() ? controls_.end() : std::prev(it.base());
   };
   auto it = find(&control);
   if (it == controls_.end()) return;
@@ -119,11 +124,14 @@ void Form::PlaceAbove(Control& control, const Control& below) {
   InvalidateRect(control.PixelRect());
 }
 
-void Form::RemoveControl(Control& control) {
-  if (pressed_ == &control) pressed_ = nullptr;
-  InvalidateRect(control.PixelRect());
+void Form::RemoveControl(Control& control) { RemoveControls({&control}); }
+
+void Form::RemoveControls(const std::vector<Control*>& controls) {
+  const std::unordered_set<const Control*> gone(controls.begin(), controls.end());
+  for (const Control* control : controls) InvalidateRect(control->PixelRect());
+  if (gone.count(pressed_)) pressed_ = nullptr;
   controls_.erase(std::remove_if(controls_.begin(), controls_.end(),
-                                 [&](const std::unique_ptr<Control>& c) { return c.get() == &control; }),
+                                 [&](const std::unique_ptr<Control>& c) { return gone.count(c.get()) > 0; }),
                   controls_.end());
 }
 

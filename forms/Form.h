@@ -43,6 +43,8 @@ class Form : public QWidget {
   // Puts an added control right above `below` in the stacking order.
   void PlaceAbove(Control& control, const Control& below);
   void RemoveControl(Control& control);
+  // Removes several controls in one pass over the window's controls.
+  void RemoveControls(const std::vector<Control*>& controls);
   const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
   // The topmost visible control under a point (pixels) that takes the mouse.
   Control* ControlAt(QPoint pixel) const;

@@ -28,11 +28,11 @@ Image& ImageArray::LoadNext() {
 }
 
 void ImageArray::UnloadAllButFirst() {
-  while (elements_.size() > 1) {
-    Image* last = elements_.back();
-    elements_.pop_back();
-    last->Owner().RemoveControl(*last);
-  }
+  if (elements_.size() < 2) return;
+  Form& form = elements_.front()->Owner();
+  const std::vector<Control*> later(elements_.begin() + 1, elements_.end());
+  elements_.resize(1);
+  form.RemoveControls(later);
 }
 
 }  // namespace forms

@@ -10,6 +10,7 @@
 #include "forms/Form.h"
 #include "forms/ImageArray.h"
 #include "tests/support/Planner.h"
+#include "tools/forge/GifCases.h"
 #include "tools/forge/GifWriter.h"
 
 namespace {
@@ -67,6 +68,7 @@ TEST_F(GifFrames, OneFrameGoesIntoElementZero) {
 }
 
 TEST_F(GifFrames, FramesGetDelaysAndOffsets) {
+  forms::Label& above = form->AddLabel("lbl_Above", 0, 0, 100, 100);
   const QString path = Write("three.gif", Gif({{Square(qRgb(255, 0, 0)), QPoint(1, 1), 0},
                                                {Square(qRgb(0, 255, 0)), QPoint(2, 3), 10},
                                                {Square(qRgb(0, 0, 255)), QPoint(40000, 4), 65535}}));
@@ -86,6 +88,108 @@ TEST_F(GifFrames, FramesGetDelaysAndOffsets) {
   EXPECT_FALSE((*images)[1].Picture().isNull());
   EXPECT_EQ((*images)[1].Picture().toImage().pixel(2, 3), qRgb(0, 255, 0));  // decoded from header + piece
   EXPECT_EQ(desktop.doEvents, 3);  // one pass of the event loop per marker searched
+  // Each new element lies just above the one before, under what was above element 0.
+  ASSERT_EQ(form->Controls().size(), 4U);
+  EXPECT_EQ(form->Controls()[1].get(), &(*images)[1]);
+  EXPECT_EQ(form->Controls()[2].get(), &(*images)[2]);
+  EXPECT_EQ(form->Controls()[3].get(), &above);
+}
+
+// The element is moved by its frame's offset, so its picture is the frame's
+// own rectangle, not the whole screen with the frame drawn inside again.
+TEST_F(GifFrames, ASmallFrameIsDrawnAtItsOffset) {
+  QImage whole(122, 168, QImage::Format_ARGB32);
+  whole.fill(qRgb(255, 0, 0));
+  QImage small(40, 30, QImage::Format_ARGB32);
+  small.fill(qRgb(0, 255, 0));
+  small.setPixel(0, 0, qRgba(0, 0, 0, 0));
+  small.setPixel(39, 29, qRgb(0, 0, 255));
+  const std::vector<QRgb> palette = {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
+  const QString path =
+      Write("offset.gif",
+            forge::EncodeGif(122, 168, palette, {{whole, QPoint(0, 0), 5}, {small, QPoint(10, 20), 5}}));
+  ASSERT_TRUE(LoadGifFrames(path, *images));
+  forms::Image& still = (*images)[0];
+  forms::Image& frame = (*images)[1];
+  EXPECT_EQ(still.Picture().size(), QSize(122, 168));  // element 0 stays put: the whole screen
+  EXPECT_EQ(frame.Picture().size(), QSize(40, 30));
+  EXPECT_EQ(frame.Left(), 435 + 10 * 15);
+  EXPECT_EQ(frame.Width(), 40 * 15);
+  EXPECT_EQ(qAlpha(frame.Picture().toImage().pixel(0, 0)), 0);  // the clear pixel stays clear
+
+  form->SetClientSize(12000, 9000);
+  form->SetBackColor(Qt::white);
+  still.SetVisible(false);
+  frame.SetVisible(true);
+  const QImage shot = form->grab().toImage();
+  const QPoint origin(435 / 15, 3465 / 15);
+  EXPECT_EQ(shot.pixel(origin + QPoint(10, 20)), qRgb(255, 255, 255));  // through the clear pixel
+  EXPECT_EQ(shot.pixel(origin + QPoint(11, 20)), qRgb(0, 255, 0));
+  EXPECT_EQ(shot.pixel(origin + QPoint(49, 49)), qRgb(0, 0, 255));
+  EXPECT_EQ(shot.pixel(origin + QPoint(50, 50)), qRgb(255, 255, 255));
+}
+
+// Files that declare far more than a portrait needs cost no more than the
+// bounds allow: they are passed over, or load the frames that fit.
+TEST_F(GifFrames, CostlyFilesStayWithinTheBounds) {
+  using namespace korvinth::gif_bounds;
+  const QSize portrait(122, 168);
+  QByteArray padded = forge::TinyFrames(portrait, 3);
+  padded.append(QByteArray(kFileBytes + 1 - padded.size(), 'x'));
+  QImage big(600, 600, QImage::Format_ARGB32);
+  big.fill(qRgb(255, 0, 0));
+  QImage canvas(512, 512, QImage::Format_ARGB32);
+  canvas.fill(qRgb(255, 0, 0));
+  // A 3 MB comment before the first frame: every frame decodes it again.
+  QByteArray comment = forge::TinyFrames(portrait, 20);
+  QByteArray blocks;
+  for (int i = 0; i < 3 * 4096; ++i) blocks.append('\xFF').append(QByteArray(255, 'c'));
+  comment.insert(comment.indexOf("\x21\xF9"), "\x21\xFE" + blocks + '\0');
+
+  struct Case {
+    const char* what;
+    QByteArray bytes;
+    bool loads;
+    int elements;
+  };
+  const Case cases[] = {
+      {"a file past the size bound", padded, false, 1},
+      {"a screen past the canvas bound", forge::TinyFrames(QSize(2000, 2000), 5), false, 1},
+      {"a 0 x 0 screen with frames too large to draw", forge::RepeatedFrame(QSize(0, 0), big, {}, 2), true,
+       2},
+      {"more frames than the bound", forge::TinyFrames(portrait, kFrames + 40), true, kFrames},
+      {"pictures past the bound", forge::RepeatedFrame(QSize(512, 512), canvas, {}, 20), true,
+       static_cast<int>(kPicturePixels / (512 * 512))},
+      {"a header decoded past the bound", comment, true, 10},
+  };
+  const QPixmap still = QPixmap::fromImage(Square(qRgb(9, 9, 9), 20));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    (*images)[0].SetPicture(still);
+    GifLastFrame = 99;
+    EXPECT_EQ(LoadGifFrames(Write("costly.gif", c.bytes), *images), c.loads);
+    EXPECT_EQ(images->Count(), c.elements);
+    EXPECT_EQ(GifLastFrame, c.loads ? c.elements - 1 : 99);
+    EXPECT_TRUE(desktop.boxes.empty());
+  }
+  // The frames too large to draw leave the pictures they had.
+  (*images)[0].SetPicture(still);
+  ASSERT_TRUE(LoadGifFrames(Write("costly.gif", forge::RepeatedFrame(QSize(0, 0), big, {}, 2)), *images));
+  EXPECT_EQ((*images)[0].Picture().cacheKey(), still.cacheKey());
+}
+
+// A file of nothing but markers is cut in one pass up to the frame bound;
+// the rest is never searched.
+TEST_F(GifFrames, AFileOfMarkersStopsAtTheFrameBound) {
+  const QByteArray flood = forge::MarkerFlood(60000);
+  const korvinth::GifSplit split = korvinth::SplitGif(flood);
+  ASSERT_EQ(split.pieces.size(), static_cast<std::size_t>(korvinth::gif_bounds::kFrames));
+  EXPECT_TRUE(split.pieces.back().beforeNextMarker);
+  EXPECT_EQ(split.pieces.back().bytes, QByteArray("\xF9\x00\x21", 3));
+  EXPECT_EQ(korvinth::SplitGif(flood, 1 << 30).pieces.size(), 19994U);  // a piece per later marker
+  ASSERT_TRUE(LoadGifFrames(Write("markers.gif", flood), *images));
+  EXPECT_EQ(images->Count(), korvinth::gif_bounds::kFrames);
+  EXPECT_EQ(GifLastFrame, korvinth::gif_bounds::kFrames - 1);
 }
 
 TEST_F(GifFrames, SecondCallReplacesTheFrames) {

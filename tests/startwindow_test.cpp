@@ -12,6 +12,7 @@
 
 #include "app/GeneratorWindow.h"
 #include "app/GifFrames.h"
+#include "assets/Pictures.h"
 #include "core/Colors.h"
 #include "core/MenuWindow.h"
 #include "core/Misc.h"
@@ -85,6 +86,31 @@ TEST_F(Start, LoadResetsThePlanAndLoadsThePortraits) {
   EXPECT_FALSE(s.lbl_Loading->Visible());
   EXPECT_EQ(s.lbl_Loading->Caption(), "Loading Images...");
   EXPECT_EQ(s.Caption(), "Diablo II Korvinth");
+}
+
+// The window is drawn before the portraits load, and answers while they
+// load: a class chosen then hides it, and it is not shown again.
+TEST_F(Start, AClassChosenDuringTheLoadHidesTheWindow) {
+  Place("amazonmove.gif", 4);
+  Place("sorceressmove.gif", 4);
+  const qint64 still = korvinth::Picture("portrait_amazon").cacheKey();
+  bool stillAtFirstPass = false;
+  desktop.onDoEvents = [&] {
+    StartWindow& s = *frm_MainSelect;  // loading: the window is there already
+    if (desktop.doEvents == 1) stillAtFirstPass = Frames(kAmazon)[0].Picture().cacheKey() == still;
+    if (desktop.doEvents == 3) s.ChooseClass(kNecromancer, true);
+  };
+  StartWindow& s = S();
+  desktop.onDoEvents = nullptr;
+  EXPECT_TRUE(stillAtFirstPass);  // no frame loaded yet
+  EXPECT_FALSE(s.isVisible());
+  EXPECT_TRUE(korvinth::frm_NecroSkill.Loaded()->isVisible());
+  EXPECT_EQ(Frames(kSorceress).Count(), 4);  // the load went on to the end
+  EXPECT_FALSE(s.lbl_Loading->Visible());
+  ASSERT_NE(s.txt_Focus, nullptr);
+  std::int16_t key = 27;
+  s.txt_Focus->onKeyPress(key);  // the focus holder ends the program on Escape
+  EXPECT_TRUE(desktop.ended);
 }
 
 TEST_F(Start, AnimationWrapsAtTheSharedBound) {

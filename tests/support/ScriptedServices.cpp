@@ -36,6 +36,7 @@ void ScriptedServices::PopupMenu(forms::Form&, forms::MenuItem& menu) {
 
 void ScriptedServices::DoEvents() {
   ++doEvents;
+  if (onDoEvents) onDoEvents();
   QCoreApplication::processEvents();
 }
 

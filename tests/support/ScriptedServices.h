@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,6 +40,7 @@ class ScriptedServices : public forms::Services {
   std::deque<std::string> menuChoices;  // item to choose; "" dismisses; dismiss when none
   std::vector<QString> links;
   int doEvents = 0;
+  std::function<void()> onDoEvents;  // runs in every pass of the event loop, after the count
   bool ended = false;
   QString appPath;
 
