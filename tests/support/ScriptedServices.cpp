@@ -19,9 +19,11 @@ std::optional<QString> ScriptedServices::InputBox(const QString& prompt, const Q
                                                   const QString& defaultText) {
   inputs.push_back({prompt, title, defaultText});
   if (inputAnswers.empty()) return defaultText;
-  std::optional<QString> answer = inputAnswers.front();
+  const bool cancelled = !inputAnswers.front().has_value();
+  const QString text = inputAnswers.front().value_or(QString());
   inputAnswers.pop_front();
-  return answer;
+  if (cancelled) return std::nullopt;
+  return text;
 }
 
 void ScriptedServices::PopupMenu(forms::Form&, forms::MenuItem& menu) {
