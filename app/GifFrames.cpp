@@ -140,7 +140,7 @@ bool LoadGifFrames(const QString& path, forms::ImageArray& images) {
       // frame's own rectangle of the screen; a frame wholly off the screen
       // has nothing to show.
       const QRect own = QRect(x, y, piece.width.value_or(0), piece.height.value_or(0)) & image.rect();
-      image = own.isEmpty() ? QImage() : image.copy(own);
+      if (own != image.rect()) image = own.isEmpty() ? QImage() : image.copy(own);
     }
     const std::int64_t area = static_cast<std::int64_t>(image.width()) * image.height();
     if (pictures + area > gif_bounds::kPicturePixels) return false;
