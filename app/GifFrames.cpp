@@ -59,10 +59,10 @@ bool ScreenFits(const QByteArray& header) {
 
 // One frame as the decoder draws it on the whole screen; null when the bytes
 // hold no frame it can decode within the canvas bound.
-QImage DecodeFrame(const QByteArray& header, const QByteArray& piece) {
+QImage DecodeFrame(const QByteArray& header, const QByteArray& frameBytes) {
   QByteArray frame;
-  frame.reserve(header.size() + piece.size());
-  frame.append(header).append(piece);
+  frame.reserve(header.size() + frameBytes.size());
+  frame.append(header).append(frameBytes);
   QBuffer buffer(&frame);
   QImageReader reader(&buffer, "gif");
   reader.setAllocationLimit(kCanvasMegabytes);
@@ -71,7 +71,7 @@ QImage DecodeFrame(const QByteArray& header, const QByteArray& piece) {
 
 }  // namespace
 
-GifSplit SplitGif(const QByteArray& data, int maxPieces) {
+GifSplit SplitGif(const QByteArray& data, int maxFrames) {
   GifSplit split;
   const qsizetype first = FindMarker(data, 0);
   // The header runs up to the 21 of the first marker; without a marker it is
@@ -82,7 +82,7 @@ GifSplit SplitGif(const QByteArray& data, int maxPieces) {
 
   // Each search starts where the last one ended, so the file is read once.
   qsizetype i = first + 3;  // the byte after the first marker's F9
-  while (static_cast<int>(split.pieces.size()) < maxPieces) {
+  while (static_cast<int>(split.pieces.size()) < maxFrames) {
     const qsizetype next = FindMarker(data, i);
     if (next < 0) {
       // The last frame runs to the end of the file less its last two bytes
@@ -140,7 +140,7 @@ bool LoadGifFrames(const QString& path, forms::ImageArray& images) {
       // frame's own rectangle of the screen; a frame wholly off the screen
       // has nothing to show.
       const QRect own = QRect(x, y, piece.width.value_or(0), piece.height.value_or(0)) & image.rect();
-      image = own.isEmpty() ? QImage() : image.copy(own);
+      if (own != image.rect()) image = own.isEmpty() ? QImage() : image.copy(own);
     }
     const std::int64_t area = static_cast<std::int64_t>(image.width()) * image.height();
     if (pictures + area > gif_bounds::kPicturePixels) return false;

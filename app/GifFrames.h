@@ -27,7 +27,7 @@ inline constexpr std::int64_t kCanvasPixels = 512 * 512;
 // Frames past these stop the load; the frames loaded by then stay.
 inline constexpr int kFrames = 256;
 inline constexpr std::int64_t kPicturePixels = 4 * 1024 * 1024;  // all pictures kept, 16 MB
-inline constexpr std::int64_t kDecodedBytes = 32 * 1024 * 1024;  // header + piece, all frames
+inline constexpr std::int64_t kDecodedBytes = 32 * 1024 * 1024;  // header and frame bytes, all frames
 }  // namespace gif_bounds
 
 struct GifPiece {
@@ -47,11 +47,11 @@ struct GifSplit {
   std::vector<GifPiece> pieces;
 };
 
-// Cuts a whole file's bytes into its header and frame pieces, in one pass.
-// After `maxPieces` pieces the rest of the file is left unsearched (the last
-// piece is then cut by a marker). Every read is bounds-checked, so any input
-// is safe.
-GifSplit SplitGif(const QByteArray& data, int maxPieces = gif_bounds::kFrames);
+// Cuts a whole file's bytes into its header and frames, in one pass. After
+// `maxFrames` frames the rest of the file is left unsearched (the last frame
+// is then one cut by a marker). Every read is bounds-checked, so any input is
+// safe.
+GifSplit SplitGif(const QByteArray& data, int maxFrames = gif_bounds::kFrames);
 
 // The frame count minus 1 of the array filled by the last successful load.
 extern std::int32_t GifLastFrame;

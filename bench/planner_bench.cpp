@@ -5,7 +5,11 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <map>
 
+#include "app/GifFrames.h"
 #include "app/StartWindow.h"
 #include "app/Windows.h"
 #include "core/MenuWindow.h"
@@ -16,6 +20,7 @@
 #include "forms/Services.h"
 #include "skillstats/StatsWindow.h"
 #include "skilltrees/ClassWindow.h"
+#include "tools/forge/GifCases.h"
 
 namespace {
 
@@ -34,9 +39,14 @@ class BenchServices : public forms::Services {
   void DoEvents() override { QCoreApplication::processEvents(); }
   void EndProgram() override {}
   bool Ending() const override { return false; }
-  QString AppPath() const override { return QCoreApplication::applicationDirPath(); }
+  QString AppPath() const override {
+    return appPath.isEmpty() ? QCoreApplication::applicationDirPath() : appPath;
+  }
+  QString appPath;  // the folder of the portraits, when not the program's
   void OpenLink(const QString&) override {}
 };
+
+BenchServices* g_services = nullptr;
 
 // The Necromancer's five skills that take points from level 1 (tree, index).
 constexpr std::pair<int, std::int16_t> kFirstRow[] = {{0, 0}, {0, 1}, {1, 0}, {1, 1}, {2, 0}};
@@ -129,12 +139,65 @@ void StartWindowLoad(benchmark::State& state) {
 }
 BENCHMARK(StartWindowLoad)->Unit(benchmark::kMillisecond);
 
+// Portrait files that cost far more than they look, written once.
+QString CostlyFile(const std::string& kind) {
+  static QTemporaryDir folder;
+  static const std::map<std::string, QByteArray (*)()> makers = {
+      {"screen2000", [] { return forge::TinyFrames(QSize(2000, 2000), 200); }},
+      {"frames50000", [] { return forge::TinyFrames(QSize(122, 168), 50000); }},
+      {"frames5000", [] { return forge::TinyFrames(QSize(122, 168), 5000); }},
+      {"markers900k", [] { return forge::MarkerFlood(900 * 1024); }},
+      {"markers200m", [] { return forge::MarkerFlood(200LL * 1024 * 1024); }},
+  };
+  const QString path = QDir(folder.path()).filePath(QString::fromStdString(kind) + ".gif");
+  if (!QFile::exists(path)) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(makers.at(kind)());
+  }
+  return path;
+}
+
+// One portrait file into a portrait's frames, as the start window loads it.
+void PortraitFile(benchmark::State& state, const std::string& kind) {
+  const QString path = kind == "own" ? QDir(QCoreApplication::applicationDirPath()).filePath("amazonmove.gif")
+                                     : CostlyFile(kind);
+  forms::Form form("frm_Bench");
+  forms::ImageArray frames(form.AddImage("img_Bench(0)", 435, 3465, 1830, 2520));
+  for (auto _ : state) benchmark::DoNotOptimize(korvinth::LoadGifFrames(path, frames));
+  state.counters["frames"] = frames.Count();
+}
+BENCHMARK_CAPTURE(PortraitFile, own, std::string("own"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PortraitFile, screen2000, std::string("screen2000"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PortraitFile, frames50000, std::string("frames50000"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PortraitFile, frames5000, std::string("frames5000"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PortraitFile, markers900k, std::string("markers900k"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PortraitFile, markers200m, std::string("markers200m"))->Unit(benchmark::kMillisecond);
+
+// The whole start window with 5,000 frames in each of the five portraits.
+void StartWindowLoadOf5000FramePortraits(benchmark::State& state) {
+  QTemporaryDir folder;
+  for (const char* name : {"amazonmove.gif", "barbarianmove.gif", "necromancermove.gif", "paladinmove.gif",
+                           "sorceressmove.gif"}) {
+    QFile::copy(CostlyFile("frames5000"), QDir(folder.path()).filePath(name));
+  }
+  g_services->appPath = folder.path();
+  for (auto _ : state) {
+    state.PauseTiming();
+    Reset();
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(&korvinth::frm_MainSelect.Get());
+  }
+  g_services->appPath.clear();
+}
+BENCHMARK(StartWindowLoadOf5000FramePortraits)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   BenchServices services;
+  g_services = &services;
   forms::SetServices(&services);
   korvinth::RegisterWindows();
   benchmark::Initialize(&argc, argv);
