@@ -2,7 +2,8 @@
 # folder, moves a real mouse and types on a real keyboard (xdotool), and after
 # every step checks that the program still runs and that exactly the expected
 # windows are visible. Sourced by run.sh, which sets: bin (the built program's
-# folder), log (screenshots and logs), xwin (the window helper), tmp, fakebin.
+# folder), log (screenshots and logs), xwin (the window helper), gifcases
+# (writes costly portrait files), tmp, fakebin.
 
 # Window titles.
 START="Diablo II Korvinth"
@@ -43,7 +44,11 @@ shot() {
 # Starts the program from a fresh folder of its own (or the one given).
 start_program() {  # [FOLDER]: a folder of the scenario's own making
   work=${1:-$(mktemp -d "$tmp/$scenario.XXXX")}
-  cp "$bin/korvinth" "$bin"/*.gif "$work/"
+  # The program and its portraits, but for files the scenario put there.
+  local file
+  for file in "$bin/korvinth" "$bin"/*.gif; do
+    [[ -e "$work/${file##*/}" ]] || cp "$file" "$work/"
+  done
   # The program notes the text of every message box it shows in its log.
   (cd / && PATH="$fakebin:$PATH" LINK_LOG="$tmp/links.log" QT_LOGGING_RULES="korvinth.boxes.info=true" \
     exec "$work/korvinth") >"$tmp/program.log" 2>&1 &

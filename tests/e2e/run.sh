@@ -2,7 +2,7 @@
 # End to end: the built program in a real X server (Xvfb), driven by a real
 # mouse and keyboard, one scenario after the other (scenarios.sh). Each
 # scenario's screenshots go to the log folder.
-# Usage: run.sh <folder of the built program> <log folder> <xwin helper> [scenario...]
+# Usage: run.sh <folder of the built program> <log folder> <folder of the test tools> [scenario...]
 set -uo pipefail
 # As root, the run takes a mount namespace of its own, so that the file
 # systems a scenario mounts end with it.
@@ -12,7 +12,8 @@ fi
 here=$(cd "$(dirname "$0")" && pwd)
 bin=$(cd "$1" && pwd)
 log=$2
-xwin=$3
+xwin=$3/korvinth_xwin
+gifcases=$3/korvinth_gifcases
 shift 3
 mkdir -p "$log"
 rm -f "$log"/*.png

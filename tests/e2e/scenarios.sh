@@ -3,6 +3,7 @@
 SCENARIOS=(
   every_class_from_portrait_and_label
   class_chosen_while_the_portraits_load
+  costly_portrait_files
   skill_stats_in_every_class
   quest_and_reserve_points_undo_and_reset
   save_good_bad_and_cancelled
@@ -43,6 +44,45 @@ class_chosen_while_the_portraits_load() {
   expect_windows "$(class_window Sorceress)"
   command Sorceress CHANGE
   expect_windows "$START"
+}
+
+# Portrait files made to cost: each must load or be refused within a second
+# of its own, the whole program must stay under 256 MB, and it must still
+# answer. "Idle" is the moment from which the program's CPU time stays still
+# for 300 ms; the peak is its VmHWM.
+costly_portrait_files() {
+  "$gifcases" "$tmp/files"
+  local portraits=(amazonmove.gif barbarianmove.gif necromancermove.gif paladinmove.gif sorceressmove.gif)
+  local case
+  for case in "1" "1 amazonmove.gif=screen2000.gif" "1 amazonmove.gif=frames50000.gif" \
+    "5 ${portraits[*]/%/=frames5000.gif}" "1 amazonmove.gif=markers900k.gif" "1 amazonmove.gif=markers200m.gif"; do
+    local seconds pairs pair folder
+    read -r seconds pairs <<<"$case"
+    folder=$(mktemp -d "$tmp/$scenario.XXXX")
+    for pair in $pairs; do ln -s "$tmp/files/${pair#*=}" "$folder/${pair%%=*}"; done
+    local started=$EPOCHREALTIME
+    wait_loaded() { :; }
+    start_program "$folder"
+    local ticks last=-1 moved=$started now idle peak
+    while :; do
+      now=$EPOCHREALTIME
+      alive
+      ticks=$(awk '{ print $14 + $15 }' "/proc/$app/stat")
+      ((ticks != last)) && { last=$ticks; moved=$now; }
+      awk -v n="$now" -v m="$moved" 'BEGIN { exit !(n - m >= 0.3) }' && break
+      awk -v n="$now" -v s="$started" 'BEGIN { exit !(n - s > 10) }' && fail "$pairs: not idle after 10 s"
+      sleep 0.02
+    done
+    idle=$(awk -v m="$moved" -v s="$started" 'BEGIN { printf "%d", (m - s) * 1000 }')
+    peak=$(awk '/^VmHWM/ { printf "%d", $2 / 1024 }' "/proc/$app/status")
+    pairs=${pairs:-our own portraits}
+    echo "     ${pairs//=/ as }: idle after $idle ms, peak $peak MB"
+    ((idle <= 1000 * seconds)) || fail "$pairs: idle after $idle ms"
+    ((peak < 256)) || fail "$pairs: peak $peak MB"
+    expect_windows "$START"
+    keys_to "$START" Escape
+    expect_ended
+  done
 }
 
 # Value label lefts of the statistics window's 20 level columns (twips).
