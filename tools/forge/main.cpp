@@ -184,18 +184,24 @@ void DrawCommandColumn() {
 }
 
 void DrawBottomPanel() {
+  // The window stretches this picture to 811 x 223 from pixel row 372 (373 in
+  // two windows). Its frame keeps to rows 15 to 214, between the notice line
+  // above (down to row 384) and the note below (from row 585), and still
+  // closes round the history list and the description (rows 399 to 570).
   QImage image = Canvas(800, 230, Qt::black);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  QLinearGradient metal(0, 0, 0, 230);
+  const QRectF frame(5, 18, 790, 193);
+  QLinearGradient metal(0, frame.top() - 3, 0, frame.bottom() + 3);
   metal.setColorAt(0, QColor(150, 140, 120));
   metal.setColorAt(0.5, QColor(70, 64, 56));
   metal.setColorAt(1, QColor(120, 110, 95));
   p.setPen(QPen(QBrush(metal), 6));
-  p.drawRoundedRect(QRectF(5, 5, 790, 220), 10, 10);
+  p.drawRoundedRect(frame, 10, 10);
   p.setPen(QPen(QColor(40, 36, 30), 2));
-  p.drawRoundedRect(QRectF(11, 11, 778, 208), 7, 7);
-  for (QPointF corner : {QPointF(14, 14), QPointF(786, 14), QPointF(14, 216), QPointF(786, 216)}) {
+  p.drawRoundedRect(frame.adjusted(6, 6, -6, -6), 7, 7);
+  for (QPointF corner : {frame.topLeft() + QPointF(9, 9), frame.topRight() + QPointF(-9, 9),
+                         frame.bottomLeft() + QPointF(9, -9), frame.bottomRight() + QPointF(-9, -9)}) {
     p.setBrush(QColor(160, 150, 125));
     p.setPen(QPen(QColor(50, 44, 36), 1.5));
     p.drawEllipse(corner, 7, 7);
