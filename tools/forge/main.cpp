@@ -116,13 +116,14 @@ void Stone(QPainter& p, const QRect& r, QColor base, unsigned seed, int grain = 
   }
 }
 
-// A raised stone plate with a rim, as behind commands and buttons.
+// A raised stone plate with a rim, as behind commands and buttons. Names
+// stand on its face, so the face stays dark and calm; the light is on the rim.
 void Plate(QPainter& p, const QRect& r, unsigned seed) {
-  Stone(p, r, QColor(58, 52, 46), seed, 14);
+  Stone(p, r, QColor(30, 27, 24), seed, 4);
   QLinearGradient shade(r.topLeft(), r.bottomLeft());
-  shade.setColorAt(0, QColor(255, 255, 255, 40));
+  shade.setColorAt(0, QColor(255, 255, 255, 14));
   shade.setColorAt(0.5, QColor(0, 0, 0, 0));
-  shade.setColorAt(1, QColor(0, 0, 0, 90));
+  shade.setColorAt(1, QColor(0, 0, 0, 60));
   p.fillRect(r, shade);
   Bevel(p, r, QColor(120, 108, 92), QColor(20, 17, 14), 2);
 }
@@ -184,18 +185,24 @@ void DrawCommandColumn() {
 }
 
 void DrawBottomPanel() {
+  // The window stretches this picture to 811 x 223 from pixel row 372 (373 in
+  // two windows). Its frame keeps to rows 15 to 214, between the notice line
+  // above (down to row 384) and the note below (from row 585), and still
+  // closes round the history list and the description (rows 399 to 570).
   QImage image = Canvas(800, 230, Qt::black);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  QLinearGradient metal(0, 0, 0, 230);
+  const QRectF frame(5, 18, 790, 193);
+  QLinearGradient metal(0, frame.top() - 3, 0, frame.bottom() + 3);
   metal.setColorAt(0, QColor(150, 140, 120));
   metal.setColorAt(0.5, QColor(70, 64, 56));
   metal.setColorAt(1, QColor(120, 110, 95));
   p.setPen(QPen(QBrush(metal), 6));
-  p.drawRoundedRect(QRectF(5, 5, 790, 220), 10, 10);
+  p.drawRoundedRect(frame, 10, 10);
   p.setPen(QPen(QColor(40, 36, 30), 2));
-  p.drawRoundedRect(QRectF(11, 11, 778, 208), 7, 7);
-  for (QPointF corner : {QPointF(14, 14), QPointF(786, 14), QPointF(14, 216), QPointF(786, 216)}) {
+  p.drawRoundedRect(frame.adjusted(6, 6, -6, -6), 7, 7);
+  for (QPointF corner : {frame.topLeft() + QPointF(9, 9), frame.topRight() + QPointF(-9, 9),
+                         frame.bottomLeft() + QPointF(9, -9), frame.bottomRight() + QPointF(-9, -9)}) {
     p.setBrush(QColor(160, 150, 125));
     p.setPen(QPen(QColor(50, 44, 36), 1.5));
     p.drawEllipse(corner, 7, 7);
@@ -288,12 +295,13 @@ void DrawStartBackground() {
   dusk.setColorAt(1, QColor(0, 0, 0));
   p.fillRect(image.rect(), dusk);
   Emblem(p, QPointF(400, 120), 80, QColor(160, 146, 120), QColor(230, 70, 20));
-  // Two name plates under "Original By:" and "Redesign By:".
+  // Two name plates under "Original By:" and "Redesign By:", their light rims
+  // below the captions' last row (562).
   const QFont font = forms::MakeFont(forms::Face::Display, 11, 900);
   const struct {
     QRect rect;
     const char* name;
-  } plates[] = {{QRect(25, 561, 135, 36), "Hadrenfel"}, {QRect(181, 562, 152, 30), "Tarnavel"}};
+  } plates[] = {{QRect(25, 564, 135, 33), "Hadrenfel"}, {QRect(181, 564, 152, 28), "Tarnavel"}};
   for (const auto& plate : plates) {
     Plate(p, plate.rect, Hash(plate.name));
     p.setFont(font);
@@ -344,15 +352,17 @@ void DrawFigure(QPainter& p, const ClassLook& look, double breathe, double glow)
   p.setPen(Qt::NoPen);
   p.setBrush(aura);
   p.drawEllipse(QPointF(61, 70), 60, 80);
-  // Cloak and body.
+  // Cloak and body. The class's name is laid over the portrait's lowest rows
+  // (from row 140), so the cloak fades to black before them.
   QPainterPath body;
   body.moveTo(61, 46 - breathe);
   body.cubicTo(90, 60, 96, 130, 104, 166);
   body.lineTo(18, 166);
   body.cubicTo(26, 130, 32, 60, 61, 46 - breathe);
-  QLinearGradient cloth(0, 40, 0, 168);
+  QLinearGradient cloth(0, 40, 0, 136);
   cloth.setColorAt(0, look.robe.lighter(140));
-  cloth.setColorAt(1, look.robe.darker(200));
+  cloth.setColorAt(0.6, look.robe.darker(200));
+  cloth.setColorAt(1, Qt::black);
   p.setBrush(cloth);
   p.setPen(QPen(QColor(10, 8, 6), 1.5));
   p.drawPath(body);
@@ -364,9 +374,10 @@ void DrawFigure(QPainter& p, const ClassLook& look, double breathe, double glow)
   p.setPen(Qt::NoPen);
   p.drawEllipse(QPointF(56, 33 - breathe), 2.4, 1.6);
   p.drawEllipse(QPointF(66, 33 - breathe), 2.4, 1.6);
-  // A weapon at the side.
+  // A weapon at the side, clear of the name below and of the start window's
+  // contact lines, which reach down to row 26 of the middle portrait.
   p.setPen(QPen(QColor(200, 190, 170), 3, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(96, 150), QPointF(88, 20 - breathe * 2));
+  p.drawLine(QPointF(95, 132), QPointF(89, 36 - breathe * 2));
 }
 
 QImage Portrait(const ClassLook& look, double breathe, double glow) {
