@@ -27,11 +27,15 @@ using korvinth::StatTable;
 
 inline std::string Whole(int n) { return std::to_string(n); }
 
+// The sign is appended to, not inserted before, the digits: GCC 12 takes an
+// insertion at the front of a string for an overlapping copy and warns.
+inline std::string WithPlus(int n) { return std::string(1, '+').append(std::to_string(n)); }
+
 // A whole number with "+" before positive values and no sign on zero.
-inline std::string Signed(int n) { return n > 0 ? "+" + std::to_string(n) : std::to_string(n); }
+inline std::string Signed(int n) { return n > 0 ? WithPlus(n) : std::to_string(n); }
 
 // A whole number that always shows its sign, "+0" included.
-inline std::string Plus(int n) { return (n < 0 ? "" : "+") + std::to_string(n); }
+inline std::string Plus(int n) { return n < 0 ? std::to_string(n) : WithPlus(n); }
 
 inline std::string Range(int lo, int hi) { return Whole(lo) + "- " + Whole(hi); }
 
