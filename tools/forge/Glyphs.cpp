@@ -6,6 +6,7 @@
 #include <QRadialGradient>
 #include <QString>
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 
@@ -15,149 +16,213 @@
 namespace forge {
 namespace {
 
-// Name keywords ------------------------------------------------------------
+// The table of glyphs ------------------------------------------------------
 
-// A rule gives its value to a name that holds one of its words ('|' between
-// them) at the start of one of the name's words, letter case aside: "Fire"
-// finds "Fireball" and "Resist Fire" but "Ice" does not find "Sacrafice".
-template <typename T>
-struct Rule {
-  std::string_view words;
-  T value;
+struct TreeGlyphTable {
+  std::string_view code;
+  std::array<Glyph, 10> glyphs;  // in the tree's skill order
 };
 
-// Strongest first. The elements by their own names come before everything
-// else, so that a weaker word never outbids them ("Poison Nova" is poison,
-// though Sorceress's Nova alone is lightning); phrases come before the
-// words they contain ("Iron Golem" before "Golem").
-constexpr Rule<Motif> kMotifRules[] = {
-    {"Poison|Plague|Venom", Motif::Poison},
-    {"Bone|Teeth", Motif::Bone},
-    {"Fire|Flame|Immolat|Burn", Motif::Flame},
-    {"Cold|Ice|Frost|Frozen|Freez|Glacier|Blizzard|Chill|Shiver", Motif::Frost},
-    {"Lightning|Thunder|Shock|Charged|Static", Motif::Lightning},
-    // Skills of an element that their names only hint at.
-    {"Blaze|Inferno|Meteor|Hydra|Warmth|Enchant", Motif::Flame},
-    {"Nova|Power Strike", Motif::Lightning},
-    // Summons and curses.
-    {"Skeletal Mage", Motif::Mage},
-    {"Skelet|Summon|Corpse|Terror", Motif::Skull},
-    {"Revive|Dodge|Avoid|Evade|Duplicate", Motif::Figure},
-    {"Blood|Life Tap|Sacrafice", Motif::Blood},
-    {"Iron Golem", Motif::Sword},
-    {"Golem", Motif::Golem},
-    {"Amplify|Weaken|Telekinesis", Motif::Hand},
-    {"Vision|Inner Sight", Motif::Eye},
-    {"Confuse|Conversion", Motif::Swirl},
-    {"Maiden|Thorns", Motif::Thorns},
-    {"Attract|Penetrate|Blessed Aim|Concentrate", Motif::Target},
-    {"Decrepify|Slow", Motif::Hourglass},
-    {"Lower Resist|Conviction", Motif::BrokenShield},
-    // Weapons and what is done with them.
-    {"Valkyrie", Motif::Valkyrie},
-    {"Magic", Motif::Magic},
-    {"Arrow|Shot|Pierce", Motif::Arrow},
-    {"Jab|Impale|Fend|Javelin|Spear", Motif::Spear},
-    {"Sword|Critical|Might|Frenzy|Zeal|Vengance", Motif::Sword},
-    {"Axe|Swing|Beserker", Motif::Axe},
-    {"Mace|Bash", Motif::Mace},
-    {"Pole", Motif::Polearm},
-    {"Throw", Motif::Knife},
-    {"Fist of Heavens|Holy Bolt", Motif::Holy},
-    {"Hammer", Motif::Hammer},
-    {"Taunt|Concentration|Fist", Motif::Fist},
-    {"Leap", Motif::Leap},
-    {"Stun", Motif::Stun},
-    {"Whirlwind", Motif::Whirl},
-    // Warcries, passives and auras.
-    {"Potion", Motif::Potion},
-    {"Find Item", Motif::Chest},
-    {"Battle Orders", Motif::Banner},
-    {"Battle Command", Motif::Horn},
-    {"Grim Ward", Motif::Totem},
-    {"Howl|Shout|Battlecry|War Cry", Motif::Warcry},
-    {"Stamina|Fanaticism", Motif::Heart},
-    {"Speed|Vigor", Motif::Boot},
-    {"Natural Resist|Salvation", Motif::Prism},
-    {"Sanctuary", Motif::Cross},
-    {"Prayer", Motif::Heal},
-    {"Cleansing", Motif::Chalice},
-    {"Meditation", Motif::Moon},
-    {"Redemption", Motif::Ankh},
-    {"Teleport", Motif::Portal},
-    {"Iron Skin|Shield|Smite|Charge|Defiance", Motif::Shield},
+// Every skill's picture, tree by tree, its name beside it. A name that names
+// an element is drawn with it; within a tree no two skills share a motif, a
+// form and a variant.
+constexpr TreeGlyphTable kGlyphTables[] = {
+    {"NecroSummon",
+     {{
+         {Motif::Skull, Form::Mastery, 0},  // Skeleton Mastery
+         {Motif::Skull, Form::Raise, 0},    // Raise Skeleton
+         {Motif::Golem, Form::Plain, 0},    // Clay Golem
+         {Motif::Golem, Form::Mastery, 0},  // Golem Mastery
+         {Motif::Mage, Form::Raise, 0},     // Raise Skeletal Mage
+         {Motif::Blood, Form::Golem, 0},    // Blood Golem
+         {Motif::Skull, Form::Resist, 0},   // Summon Resistance
+         {Motif::Sword, Form::Golem, 0},    // Iron Golem
+         {Motif::Flame, Form::Golem, 0},    // Fire Golem
+         {Motif::Figure, Form::Raise, 0},   // Revive
+     }}},
+    {"NecroBone",
+     {{
+         {Motif::Bone, Form::Fangs, 0},     // Teeth
+         {Motif::Bone, Form::Armor, 0},     // Bone Armor
+         {Motif::Poison, Form::Dagger, 0},  // Poison Dagger
+         {Motif::Skull, Form::Burst, 0},    // Corpse Explosion
+         {Motif::Bone, Form::Wall, 0},      // Bone Wall
+         {Motif::Poison, Form::Burst, 0},   // Poison Explosion
+         {Motif::Bone, Form::Spear, 0},     // Bone Spear
+         {Motif::Bone, Form::Cage, 0},      // Bone Prison
+         {Motif::Poison, Form::Nova, 0},    // Poison Nova
+         {Motif::Bone, Form::Spirit, 0},    // Bone Spirit
+     }}},
+    {"NecroCurse",
+     {{
+         {Motif::Hand, Form::Burst, 0},          // Amplify Damage
+         {Motif::Eye, Form::Plain, 0},           // Dim Vision
+         {Motif::Hand, Form::Plain, 0},          // Weaken
+         {Motif::Thorns, Form::Plain, 0},        // Iron Maiden
+         {Motif::Skull, Form::Plain, 0},         // Terror
+         {Motif::Swirl, Form::Plain, 0},         // Confuse
+         {Motif::Blood, Form::Plain, 0},         // Life Tap
+         {Motif::Target, Form::Plain, 0},        // Attract
+         {Motif::Hourglass, Form::Plain, 0},     // Decrepify
+         {Motif::BrokenShield, Form::Plain, 0},  // Lower Resist
+     }}},
+    {"AmazonJS",
+     {{
+         {Motif::Spear, Form::Plain, 0},        // Jab
+         {Motif::Lightning, Form::Strike, 0},   // Power Strike
+         {Motif::Poison, Form::Javelin, 0},     // Poison Javelin
+         {Motif::Spear, Form::Strike, 0},       // Impale
+         {Motif::Lightning, Form::Missile, 0},  // Lightning Bolt
+         {Motif::Lightning, Form::Sparks, 0},   // Charged Strike
+         {Motif::Poison, Form::Cloud, 0},       // Plague Javelin
+         {Motif::Spear, Form::Fan, 0},          // Fend
+         {Motif::Lightning, Form::Chain, 0},    // Lightning Strike
+         {Motif::Lightning, Form::Fan, 0},      // Lightning Fury
+     }}},
+    {"AmazonPM",
+     {{
+         {Motif::Eye, Form::Plain, 0},        // Inner Sight
+         {Motif::Sword, Form::Burst, 0},      // Critical Strike
+         {Motif::Figure, Form::Plain, 0},     // Dodge
+         {Motif::Hourglass, Form::Plain, 0},  // Slow Missiles
+         {Motif::Figure, Form::Plain, 1},     // Avoid
+         {Motif::Target, Form::Plain, 0},     // Penetrate
+         {Motif::Figure, Form::Twin, 0},      // Duplicate
+         {Motif::Figure, Form::Missile, 0},   // Evade
+         {Motif::Valkyrie, Form::Plain, 0},   // Valkyrie
+         {Motif::Arrow, Form::Plain, 0},      // Pierce
+     }}},
+    {"AmazonBC",
+     {{
+         {Motif::Magic, Form::Arrow, 0},   // Magic Arrow
+         {Motif::Flame, Form::Arrow, 0},   // Fire Arrow
+         {Motif::Frost, Form::Arrow, 0},   // Cold Arrow
+         {Motif::Arrow, Form::Fan, 0},     // Multi-Shot Arrow
+         {Motif::Arrow, Form::Burst, 0},   // Exploding Arrow
+         {Motif::Frost, Form::Arrow, 1},   // Ice Arrow
+         {Motif::Arrow, Form::Guided, 0},  // Guided Arrow
+         {Motif::Arrow, Form::Rain, 0},    // Strafing Arrow
+         {Motif::Flame, Form::Burst, 0},   // Immolating Arrow
+         {Motif::Frost, Form::Burst, 0},   // Freezing Arrow
+     }}},
+    {"BarBarCM",
+     {{
+         {Motif::Sword, Form::Mastery, 0},    // Sword Mastery
+         {Motif::Axe, Form::Mastery, 0},      // Axe Mastery
+         {Motif::Mace, Form::Mastery, 0},     // Mace Mastery
+         {Motif::Polearm, Form::Mastery, 0},  // Pole-Arm Mastery
+         {Motif::Knife, Form::Mastery, 0},    // Throwing Mastery
+         {Motif::Spear, Form::Mastery, 0},    // Spear Mastery
+         {Motif::Heart, Form::Plain, 0},      // Increase Stamina
+         {Motif::Shield, Form::Plain, 0},     // Iron Skin
+         {Motif::Boot, Form::Plain, 0},       // Increase Speed
+         {Motif::Prism, Form::Resist, 0},     // Natural Resistance
+     }}},
+    {"BarBarWC",
+     {{
+         {Motif::Wolf, Form::Plain, 0},    // Howl
+         {Motif::Potion, Form::Plain, 0},  // Find Health Potion
+         {Motif::Fist, Form::Plain, 0},    // Taunt
+         {Motif::Warcry, Form::Armor, 0},  // Shout
+         {Motif::Chest, Form::Plain, 0},   // Find Item
+         {Motif::Warcry, Form::Plain, 0},  // Battlecry
+         {Motif::Banner, Form::Plain, 0},  // Battle Orders
+         {Motif::Totem, Form::Plain, 0},   // Grim Ward
+         {Motif::Warcry, Form::Burst, 0},  // War Cry
+         {Motif::Horn, Form::Plain, 0},    // Battle Command
+     }}},
+    {"BarBarCS",
+     {{
+         {Motif::Mace, Form::Strike, 0},    // Bash
+         {Motif::Leap, Form::Plain, 0},     // Leap
+         {Motif::Axe, Form::Twin, 0},       // Double Swing
+         {Motif::Stun, Form::Plain, 0},     // Stun
+         {Motif::Knife, Form::Twin, 0},     // Double Throw
+         {Motif::Sword, Form::Leaping, 0},  // Leap Attack
+         {Motif::Target, Form::Plain, 0},   // Concentrate
+         {Motif::Sword, Form::Twin, 0},     // Frenzy
+         {Motif::Whirl, Form::Plain, 0},    // Whirlwind
+         {Motif::Rage, Form::Burst, 0},     // Beserker
+     }}},
+    {"PaladinOff",
+     {{
+         {Motif::Sword, Form::Aura, 0},         // Might
+         {Motif::Flame, Form::Aura, 0},         // Holy Fire
+         {Motif::Thorns, Form::Aura, 0},        // Thorns
+         {Motif::Target, Form::Aura, 0},        // Blessed Aim
+         {Motif::Fist, Form::Aura, 0},          // Concentration
+         {Motif::Frost, Form::Aura, 0},         // Holy Freeze
+         {Motif::Lightning, Form::Aura, 0},     // Holy Shock
+         {Motif::Cross, Form::Aura, 0},         // Sanctuary
+         {Motif::Heart, Form::Aura, 0},         // Fanaticism
+         {Motif::BrokenShield, Form::Aura, 0},  // Conviction
+     }}},
+    {"PaladinCom",
+     {{
+         {Motif::Blood, Form::Enchant, 0},   // Sacrafice
+         {Motif::Shield, Form::Burst, 0},    // Smite
+         {Motif::Holy, Form::Missile, 0},    // Holy Bolt
+         {Motif::Sword, Form::Fan, 0},       // Zeal
+         {Motif::Shield, Form::Missile, 0},  // Charge
+         {Motif::Sword, Form::Burst, 0},     // Vengance
+         {Motif::Hammer, Form::Plain, 0},    // Blessed Hammer
+         {Motif::Swirl, Form::Plain, 0},     // Conversion
+         {Motif::Shield, Form::Plain, 0},    // Holy Shield
+         {Motif::Holy, Form::Storm, 0},      // Fist of Heavens
+     }}},
+    {"PaladinDef",
+     {{
+         {Motif::Heal, Form::Aura, 0},         // Prayer
+         {Motif::Flame, Form::Resist, 0},      // Resist Fire
+         {Motif::Shield, Form::Aura, 0},       // Defiance
+         {Motif::Frost, Form::Resist, 0},      // Resist Cold
+         {Motif::Chalice, Form::Aura, 0},      // Cleansing
+         {Motif::Lightning, Form::Resist, 0},  // Resist Lightning
+         {Motif::Boot, Form::Aura, 0},         // Vigor
+         {Motif::Moon, Form::Aura, 0},         // Meditation
+         {Motif::Ankh, Form::Aura, 0},         // Redemption
+         {Motif::Prism, Form::Aura, 0},        // Salvation
+     }}},
+    {"SorcFire",
+     {{
+         {Motif::Flame, Form::Missile, 0},  // Fire Bolt
+         {Motif::Flame, Form::Plain, 0},    // Warmth
+         {Motif::Flame, Form::Stream, 0},   // Inferno
+         {Motif::Flame, Form::Trail, 0},    // Blaze
+         {Motif::Flame, Form::Orb, 0},      // Fireball
+         {Motif::Flame, Form::Wall, 0},     // Firewall
+         {Motif::Flame, Form::Enchant, 0},  // Enchant
+         {Motif::Flame, Form::Meteor, 0},   // Meteor
+         {Motif::Flame, Form::Mastery, 0},  // Fire Mastery
+         {Motif::Flame, Form::Hydra, 0},    // Hydra
+     }}},
+    {"SorcLight",
+     {{
+         {Motif::Lightning, Form::Sparks, 0},   // Charged Bolt
+         {Motif::Lightning, Form::Field, 0},    // Static Field
+         {Motif::Hand, Form::Plain, 0},         // Telekinesis
+         {Motif::Lightning, Form::Nova, 0},     // Nova
+         {Motif::Lightning, Form::Plain, 0},    // Lightning
+         {Motif::Lightning, Form::Chain, 0},    // Chain Lightning
+         {Motif::Portal, Form::Plain, 0},       // Teleport
+         {Motif::Lightning, Form::Storm, 0},    // Thunderstorm
+         {Motif::Shield, Form::Plain, 0},       // Energy Shield
+         {Motif::Lightning, Form::Mastery, 0},  // Lightning Mastery
+     }}},
+    {"SorcCold",
+     {{
+         {Motif::Frost, Form::Missile, 0},  // Ice Bolt
+         {Motif::Frost, Form::Armor, 0},    // Frozen Armor
+         {Motif::Frost, Form::Nova, 0},     // Frost Nova
+         {Motif::Frost, Form::Burst, 0},    // Ice Blast
+         {Motif::Frost, Form::Armor, 1},    // Shiver Armor
+         {Motif::Frost, Form::Spike, 0},    // Glacier Spike
+         {Motif::Frost, Form::Storm, 0},    // Blizzard
+         {Motif::Frost, Form::Armor, 2},    // Chilling Armor
+         {Motif::Frost, Form::Orb, 0},      // Frozen Orb
+         {Motif::Frost, Form::Mastery, 0},  // Cold Mastery
+     }}},
 };
-
-constexpr Rule<Form> kFormRules[] = {
-    // Skills whose names say exactly what they look like.
-    {"Bone Spear", Form::Spear},
-    {"Prison", Form::Cage},
-    {"Spirit", Form::Spirit},
-    {"Meteor", Form::Meteor},
-    {"Hydra", Form::Hydra},
-    {"Teeth", Form::Fangs},
-    {"Lower Resist", Form::Plain},
-    {"Mastery", Form::Mastery},
-    {"Resist", Form::Resist},
-    {"Clay Golem", Form::Plain},
-    {"Golem", Form::Golem},
-    {"Nova", Form::Nova},
-    {"Firewall|Wall", Form::Wall},
-    {"Armor|Shout", Form::Armor},
-    {"Fireball|Orb", Form::Orb},
-    {"Charged", Form::Sparks},
-    {"Bolt|Evade|Charge", Form::Missile},
-    {"Chain|Lightning Strike", Form::Chain},
-    {"Thunderstorm|Blizzard|Heavens", Form::Storm},
-    {"Static", Form::Field},
-    {"Inferno", Form::Stream},
-    {"Blaze", Form::Trail},
-    {"Enchant|Sacrafice", Form::Enchant},
-    {"Spike", Form::Spike},
-    {"Plague", Form::Cloud},
-    {"Explosion|Exploding|Blast|Immolat|Freezing|Bash|Smite|Vengance|Beserker|Critical|Amplify|War Cry",
-     Form::Burst},
-    {"Multi|Fury|Zeal|Fend", Form::Fan},
-    {"Double|Frenzy|Duplicate", Form::Twin},
-    {"Guided", Form::Guided},
-    {"Strafing", Form::Rain},
-    {"Raise|Revive", Form::Raise},
-    {"Dagger", Form::Dagger},
-    {"Arrow", Form::Arrow},
-    {"Javelin", Form::Javelin},
-    {"Strike|Impale|Leap Attack", Form::Strike},
-};
-
-bool SameLetters(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
-bool StartsAWord(std::string_view name, std::string_view word) {
-  for (std::size_t at = 0; at + word.size() <= name.size(); ++at) {
-    const bool wordStart = at == 0 || name[at - 1] == ' ' || name[at - 1] == '-';
-    if (wordStart && SameLetters(name.substr(at, word.size()), word)) return true;
-  }
-  return false;
-}
-
-bool NamesAny(std::string_view name, std::string_view words) {
-  while (!words.empty()) {
-    const std::size_t bar = words.find('|');
-    if (StartsAWord(name, words.substr(0, bar))) return true;
-    words = bar == std::string_view::npos ? std::string_view() : words.substr(bar + 1);
-  }
-  return false;
-}
-
-template <typename T, std::size_t N>
-T FirstRule(const Rule<T> (&rules)[N], std::string_view name, T fallback) {
-  for (const Rule<T>& rule : rules) {
-    if (NamesAny(name, rule.words)) return rule.value;
-  }
-  return fallback;
-}
 
 // Colours ------------------------------------------------------------------
 
@@ -179,6 +244,7 @@ const Palette kWood{QColor(150, 100, 58), QColor(210, 160, 104), QColor(56, 34, 
 const Palette kBlood{QColor(206, 30, 40), QColor(255, 136, 136), QColor(84, 4, 10)};
 const Palette kClay{QColor(178, 124, 82), QColor(224, 180, 134), QColor(70, 44, 24)};
 const Palette kArcane{QColor(176, 130, 255), QColor(240, 226, 255), QColor(60, 30, 120)};
+const Palette kFur{QColor(150, 150, 160), QColor(214, 214, 222), QColor(40, 40, 50)};
 
 bool TreeOf(std::string_view tree, std::string_view prefix) {
   return tree.substr(0, prefix.size()) == prefix;
@@ -222,7 +288,10 @@ Palette ColoursOf(Motif motif, const Palette& magic) {
       return kIvory;
     case Motif::Golem:
       return kClay;
+    case Motif::Wolf:
+      return kFur;
     case Motif::Blood:
+    case Motif::Rage:
     case Motif::Heart:
     case Motif::Potion:
     case Motif::Banner:
@@ -1058,6 +1127,46 @@ void DrawPortal(QPainter& p, const Palette& c) {
   p.strokePath(swirl, Outline(c.dark, 1.2));
 }
 
+// A wolf's head raised to howl at the moon.
+void DrawWolf(QPainter& p, const Palette& c) {
+  Fill(p, Ellipse(QPointF(11, -9), 6.5, 6.5), {kGold.light, Qt::white, kGold.base}, 1);
+  const QPainterPath head = Polygon({{-16, 17},
+                                     {-14, 5},
+                                     {-13, -2},
+                                     {-14, -13},
+                                     {-7, -7},
+                                     {-4, -8},
+                                     {4, -16},
+                                     {7, -15},
+                                     {8, -12},
+                                     {0, -3},
+                                     {7, -5},
+                                     {1, 1},
+                                     {-1, 6},
+                                     {1, 17}});
+  Fill(p, head, c, 1.4);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 236, 150));
+  p.drawEllipse(QPointF(-7, -4), 1.5, 1.2);
+}
+
+// A face in a berserk rage: red, with glowing slanted eyes and bared teeth.
+void DrawRage(QPainter& p, const Palette& c) {
+  Fill(p, Ellipse(QPointF(0, 1), 11, 13.5), c, 1.6);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 232, 80));
+  p.drawPath(Polygon({{-8.5, -4}, {-1.5, -1}, {-7, 0.5}}));
+  p.drawPath(Polygon({{8.5, -4}, {1.5, -1}, {7, 0.5}}));
+  p.setPen(Outline(c.dark, 2.2));
+  p.drawLine(QPointF(-9.5, -7.5), QPointF(-1, -3));
+  p.drawLine(QPointF(9.5, -7.5), QPointF(1, -3));
+  Fill(p, Polygon({{-6.5, 5}, {6.5, 5}, {4.5, 11.5}, {-4.5, 11.5}}),
+       {QColor(30, 6, 6), QColor(30, 6, 6), c.dark}, 1.2);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(250, 244, 230));
+  for (double x : {-4.5, -1.5, 1.5, 4.5}) p.drawPath(Polygon({{x - 1.3, 5}, {x + 1.3, 5}, {x, 8}}));
+}
+
 void DrawMotif(QPainter& p, const Art& art) {
   const Palette& c = art.colours;
   switch (art.motif) {
@@ -1158,6 +1267,10 @@ void DrawMotif(QPainter& p, const Art& art) {
       return DrawAnkh(p, c);
     case Motif::Portal:
       return DrawPortal(p, c);
+    case Motif::Wolf:
+      return DrawWolf(p, c);
+    case Motif::Rage:
+      return DrawRage(p, c);
     case Motif::Rune:
       return Rune(p, QPointF(0, 0), 14, c.light);
   }
@@ -1181,7 +1294,7 @@ double LeanOf(Motif motif) {
   }
 }
 
-// The motif at a place of the 48 x 49 icon, scaled and turned.
+// The motif at a place of the 48 x 49 design grid, scaled and turned.
 void Put(QPainter& p, const Art& art, QPointF at, double scale, double angle = 0) {
   p.save();
   p.translate(at);
@@ -1695,6 +1808,20 @@ void DrawFangs(QPainter& p, const Art& art) {
   }
 }
 
+void DrawLeaping(QPainter& p, const Art& art) {
+  // Up from the right in a dashed arc, and down point first on the foe at
+  // the lower left.
+  QPainterPath arc(QPointF(42, 33));
+  arc.cubicTo(43, 4, 24, 0, 17, 12);
+  QPen dashes = Outline(art.magic.base, 2.2);
+  dashes.setDashPattern({2.0, 1.4});
+  p.setBrush(Qt::NoBrush);
+  p.strokePath(arc, Outline(art.magic.dark, 4));
+  p.strokePath(arc, dashes);
+  DrawImpact(p, art, QPointF(15, 39), 9);
+  PutUpright(p, art, QPointF(15, 24), 0.8, 180);
+}
+
 void DrawForm(QPainter& p, const Art& art, Form form) {
   switch (form) {
     case Form::Plain:
@@ -1767,6 +1894,8 @@ void DrawForm(QPainter& p, const Art& art, Form form) {
       return DrawDagger(p, art);
     case Form::Fangs:
       return DrawFangs(p, art);
+    case Form::Leaping:
+      return DrawLeaping(p, art);
   }
 }
 
@@ -1786,8 +1915,8 @@ void DrawVariantMark(QPainter& p, const Art& art, int variant) {
       }
       break;
     case 3:  // a small twin above left
-      DrawGlow(p, QPointF(10, 10), 8, QColor(8, 6, 5), 230);
-      Put(p, art, QPointF(10, 10), 0.42);
+      DrawGlow(p, QPointF(11, 11), 10, QColor(8, 6, 5), 230);
+      Put(p, art, QPointF(11, 11), 0.52);
       break;
     case 4:  // rays
       for (int i = 0; i < 8; ++i) {
@@ -1836,26 +1965,70 @@ QString Initials(std::string_view name) {
   return letters.left(2).toUpper();
 }
 
+// The capital letters of the initials, drawn pixel by pixel: 5 x 7, strokes
+// one pixel wide, so that each stays whole at the icon's size.
+constexpr int kLetterWidth = 5;
+constexpr int kLetterHeight = 7;
+constexpr const char* kLetters[26][kLetterHeight] = {
+    {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"},  // A
+    {"####.", "#...#", "#...#", "####.", "#...#", "#...#", "####."},  // B
+    {".###.", "#...#", "#....", "#....", "#....", "#...#", ".###."},  // C
+    {"####.", "#...#", "#...#", "#...#", "#...#", "#...#", "####."},  // D
+    {"#####", "#....", "#....", "####.", "#....", "#....", "#####"},  // E
+    {"#####", "#....", "#....", "####.", "#....", "#....", "#...."},  // F
+    {".###.", "#...#", "#....", "#.###", "#...#", "#...#", ".####"},  // G
+    {"#...#", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"},  // H
+    {".###.", "..#..", "..#..", "..#..", "..#..", "..#..", ".###."},  // I
+    {"..###", "...#.", "...#.", "...#.", "...#.", "#..#.", ".##.."},  // J
+    {"#...#", "#..#.", "#.#..", "##...", "#.#..", "#..#.", "#...#"},  // K
+    {"#....", "#....", "#....", "#....", "#....", "#....", "#####"},  // L
+    {"#...#", "##.##", "#.#.#", "#.#.#", "#...#", "#...#", "#...#"},  // M
+    {"#...#", "#...#", "##..#", "#.#.#", "#..##", "#...#", "#...#"},  // N
+    {".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."},  // O
+    {"####.", "#...#", "#...#", "####.", "#....", "#....", "#...."},  // P
+    {".###.", "#...#", "#...#", "#...#", "#.#.#", "#..#.", ".##.#"},  // Q
+    {"####.", "#...#", "#...#", "####.", "#.#..", "#..#.", "#...#"},  // R
+    {".####", "#....", "#....", ".###.", "....#", "....#", "####."},  // S
+    {"#####", "..#..", "..#..", "..#..", "..#..", "..#..", "..#.."},  // T
+    {"#...#", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."},  // U
+    {"#...#", "#...#", "#...#", "#...#", "#...#", ".#.#.", "..#.."},  // V
+    {"#...#", "#...#", "#...#", "#.#.#", "#.#.#", "#.#.#", ".#.#."},  // W
+    {"#...#", "#...#", ".#.#.", "..#..", ".#.#.", "#...#", "#...#"},  // X
+    {"#...#", "#...#", ".#.#.", "..#..", "..#..", "..#..", "..#.."},  // Y
+    {"#####", "....#", "...#.", "..#..", ".#...", "#....", "#####"},  // Z
+};
+
+constexpr int kBevelWidth = 2;
+
+// The pictures are designed on a 48 x 49 grid and drawn straight onto the
+// icon at its own size, smoothed, by scaling the painter.
+void OnDesignGrid(QPainter& p) {
+  constexpr double kDesignWidth = 48;
+  constexpr double kDesignHeight = 49;
+  const double scale = kIconWidth / kDesignWidth;
+  p.translate(0, (kIconHeight - kDesignHeight * scale) / 2);
+  p.scale(scale, scale);
+}
+
 QImage Icon(std::string_view treeCode, const Glyph& glyph, std::string_view initialsOf) {
-  QImage image = Canvas(48, 49, Qt::black);
+  QImage image = Canvas(kIconWidth, kIconHeight, Qt::black);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.save();
+  OnDesignGrid(p);
   const QColor hue = TreeHue(treeCode);
   QRadialGradient back(QPointF(24, 22), 30);
   back.setColorAt(0, hue.darker(260));
   back.setColorAt(1, QColor(8, 6, 5));
-  p.fillRect(image.rect(), back);
+  p.fillRect(QRectF(0, -1, 48, 51), back);
   const Palette magic = MagicOf(treeCode);
   const Art art{glyph.motif, ColoursOf(glyph.motif, magic), magic};
   DrawForm(p, art, glyph.form);
   DrawVariantMark(p, art, glyph.variant);
+  p.restore();
   p.setRenderHint(QPainter::Antialiasing, false);
-  if (!initialsOf.empty()) {
-    p.setFont(forms::MakeFont(forms::Face::Arial, 6.5, 700));
-    p.setPen(QColor(235, 225, 200));
-    p.drawText(QRect(2, 36, 44, 11), Qt::AlignRight | Qt::AlignVCenter, Initials(initialsOf));
-  }
-  Bevel(p, image.rect(), hue.darker(120), QColor(10, 8, 6), 2);
+  if (!initialsOf.empty()) p.drawImage(0, 0, InitialsStamp(initialsOf));
+  Bevel(p, image.rect(), hue.darker(120), QColor(10, 8, 6), kBevelWidth);
   return image;
 }
 
@@ -1878,29 +2051,20 @@ Element ElementOf(Motif motif) {
   }
 }
 
-Glyph GlyphFor(std::string_view name, std::string_view treeCode) {
-  const bool auras = treeCode == "PaladinOff" || treeCode == "PaladinDef";
-  return {FirstRule(kMotifRules, name, Motif::Rune),
-          FirstRule(kFormRules, name, auras ? Form::Aura : Form::Plain), 0};
-}
-
-std::vector<Glyph> TreeGlyphs(std::span<const std::string_view> names, std::string_view treeCode) {
-  std::vector<Glyph> glyphs;
-  for (std::string_view name : names) {
-    Glyph glyph = GlyphFor(name, treeCode);
-    const auto same = std::count_if(glyphs.begin(), glyphs.end(), [&](const Glyph& g) {
-      return g.motif == glyph.motif && g.form == glyph.form;
-    });
-    glyph.variant = static_cast<int>(same % kVariants);
-    glyphs.push_back(glyph);
+Glyph GlyphOf(std::string_view treeCode, int index) {
+  for (const TreeGlyphTable& table : kGlyphTables) {
+    if (table.code == treeCode && index >= 0 && index < static_cast<int>(table.glyphs.size())) {
+      return table.glyphs[static_cast<std::size_t>(index)];
+    }
   }
-  return glyphs;
+  return {};
 }
 
 std::vector<Glyph> TreeGlyphs(const korvinth::TreeDef& tree) {
-  std::vector<std::string_view> names;
-  for (const auto& skill : tree.skills) names.push_back(skill.name);
-  return TreeGlyphs(names, tree.code);
+  std::vector<Glyph> glyphs;
+  for (std::size_t i = 0; i < tree.skills.size(); ++i)
+    glyphs.push_back(GlyphOf(tree.code, static_cast<int>(i)));
+  return glyphs;
 }
 
 QImage SkillIcon(std::string_view treeCode, std::string_view name, const Glyph& glyph) {
@@ -1909,10 +2073,36 @@ QImage SkillIcon(std::string_view treeCode, std::string_view name, const Glyph& 
 
 QImage SkillPicture(std::string_view treeCode, const Glyph& glyph) { return Icon(treeCode, glyph, {}); }
 
+QImage InitialsStamp(std::string_view name) {
+  QImage stamp = Canvas(kIconWidth, kIconHeight);
+  const QString letters = Initials(name);
+  // The ink ends a pixel inside the bevel, where the halo lies.
+  const int inkRight = kIconWidth - kBevelWidth - 2;
+  const int inkBottom = kIconHeight - kBevelWidth - 2;
+  const int left = inkRight + 1 - (static_cast<int>(letters.size()) * (kLetterWidth + 1) - 1);
+  const int top = inkBottom + 1 - kLetterHeight;
+  std::vector<QPoint> ink;
+  for (qsizetype i = 0; i < letters.size(); ++i) {
+    const int letter = letters[i].unicode() - 'A';
+    if (letter < 0 || letter >= 26) continue;
+    for (int y = 0; y < kLetterHeight; ++y) {
+      for (int x = 0; x < kLetterWidth; ++x) {
+        if (kLetters[letter][y][x] == '#')
+          ink.emplace_back(left + static_cast<int>(i) * (kLetterWidth + 1) + x, top + y);
+      }
+    }
+  }
+  QPainter p(&stamp);
+  for (const QPoint& at : ink) p.fillRect(QRect(at - QPoint(1, 1), QSize(3, 3)), QColor(10, 8, 6));
+  for (const QPoint& at : ink) p.fillRect(QRect(at, QSize(1, 1)), QColor(235, 225, 200));
+  return stamp;
+}
+
 QImage MotifPicture(Motif motif, std::string_view treeCode) {
-  QImage image = Canvas(48, 49);
+  QImage image = Canvas(kIconWidth, kIconHeight);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  OnDesignGrid(p);
   const Palette magic = MagicOf(treeCode);
   Put(p, {motif, ColoursOf(motif, magic), magic}, kCentre, 1);
   return image;
@@ -1929,7 +2119,7 @@ QImage ContactSheet(const korvinth::ClassDef& def) {
   p.setPen(QColor(230, 214, 180));
   p.setFont(forms::MakeFont(forms::Face::Display, 16, 700));
   p.drawText(QRect(12, 0, sheet.width(), kTitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-             Latin1(def.className) + QStringLiteral(": the skill icons at window size (36 x 37), x3 and x1"));
+             Latin1(def.className) + QStringLiteral(": the skill icons as the window shows them, x3 and x1"));
   const int levels[] = {1, 6, 12, 18, 24, 30};
   for (int t = 0; t < 3; ++t) {
     const korvinth::TreeDef& tree = def.trees[static_cast<std::size_t>(t)];
@@ -1945,11 +2135,9 @@ QImage ContactSheet(const korvinth::ClassDef& def) {
       const std::uint32_t rgb = def.bands[static_cast<std::size_t>(std::min(row, 5))].rgb;
       const QRect cell(kHeadingWidth + i * kCellWidth, top, kCellWidth - 6, kCellHeight - 8);
       p.fillRect(cell.adjusted(0, 0, 0, -36), QColor::fromRgb(rgb));
-      // As the window shows it: stretched to 36 x 37 without smoothing.
-      const QImage shown = SkillIcon(tree.code, skill.name, glyphs[static_cast<std::size_t>(i)])
-                               .scaled(36, 37, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-      p.drawImage(cell.topLeft() + QPoint(6, 6), shown.scaled(36 * kZoom, 37 * kZoom));
-      p.drawImage(cell.topLeft() + QPoint(8 + 36 * kZoom + 6, 6), shown);
+      const QImage shown = SkillIcon(tree.code, skill.name, glyphs[static_cast<std::size_t>(i)]);
+      p.drawImage(cell.topLeft() + QPoint(6, 6), shown.scaled(shown.size() * kZoom));
+      p.drawImage(cell.topLeft() + QPoint(8 + kIconWidth * kZoom + 6, 6), shown);
       p.setPen(QColor(236, 228, 210));
       p.setFont(forms::MakeFont(forms::Face::Arial, 9, 700));
       p.drawText(QRect(cell.left(), cell.bottom() - 34, cell.width(), 34),

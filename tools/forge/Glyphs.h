@@ -1,16 +1,14 @@
-// The skill icons: which picture a skill's name calls for, and how it is
-// drawn.
+// The skill icons: which picture each skill has, and how it is drawn.
 //
 // A picture is a motif (what the skill is of: an element such as flame or
 // frost, or a kind of thing such as a sword, a skull or an eye) in a form
 // (how the skill uses it: a bolt, a nova ring, a wall, an armour, a mastery's
-// star...). Both come from the skill's name, read against keyword tables
-// strongest word first. Skills of one tree that still call for the same motif
-// and form are told apart by a variant mark (a ring, sparks, a frame...).
+// star...). One table gives every skill of every tree its motif and form;
+// skills of one tree that share both are told apart by a variant mark (a
+// ring, sparks, a frame...).
 #pragma once
 
 #include <QImage>
-#include <span>
 #include <string_view>
 #include <vector>
 
@@ -71,6 +69,8 @@ enum class Motif {
   Moon,
   Ankh,
   Portal,
+  Wolf,
+  Rage,
   Rune,
 };
 
@@ -110,6 +110,7 @@ enum class Form {
   Rain,     // a volley of small ones
   Dagger,   // dripping from a dagger
   Fangs,    // a spray of teeth
+  Leaping,  // brought down on a foe at the end of a leap
 };
 
 // Marks that set apart skills of a tree sharing a motif and form: none, a
@@ -127,27 +128,32 @@ struct Glyph {
 // The element a motif shows; Element::None for kinds of things.
 Element ElementOf(Motif motif);
 
-// The motif and form a skill's name calls for (variant 0). `treeCode` gives
-// the default form of a tree whose skills are all of one kind (the Paladin's
-// auras).
-Glyph GlyphFor(std::string_view name, std::string_view treeCode);
+// The glyph of skill `index` (0 to 9) of the tree with this code; the rune
+// for a skill the table does not know.
+Glyph GlyphOf(std::string_view treeCode, int index);
 
-// The glyphs of a tree's skills in order: a skill that calls for the motif
-// and form of an earlier skill of the tree takes the next variant.
-std::vector<Glyph> TreeGlyphs(std::span<const std::string_view> names, std::string_view treeCode);
+// The glyphs of a tree's skills in order.
 std::vector<Glyph> TreeGlyphs(const korvinth::TreeDef& tree);
 
-// A skill icon, 48 x 49 (the window shows it at 36 x 37): the glyph on the
-// tree's background in a bevel, with the skill's initials at the lower right.
+// Icons are drawn at the size the class window shows them (its icon controls
+// are 540 x 555 twips), so that no line is lost to scaling.
+constexpr int kIconWidth = 36;
+constexpr int kIconHeight = 37;
+
+// A skill icon: the glyph on the tree's background in a bevel, with the
+// skill's initials at the lower right.
 QImage SkillIcon(std::string_view treeCode, std::string_view name, const Glyph& glyph);
 // The same picture without the initials.
 QImage SkillPicture(std::string_view treeCode, const Glyph& glyph);
-// A motif alone on a transparent 48 x 49 canvas, as a tree of this code
-// draws it.
+// The initials of a skill's name alone, as the icon carries them: light
+// letters of whole pixels in a dark halo, transparent elsewhere.
+QImage InitialsStamp(std::string_view name);
+// A motif alone on a transparent canvas of the icon's size, as a tree of
+// this code draws it.
 QImage MotifPicture(Motif motif, std::string_view treeCode);
 
-// The class's 30 icons at the size the window shows them, enlarged, each on
-// its row's band colour with its name under it.
+// The class's 30 icons as the window shows them, enlarged and at 100%, each
+// on its row's band colour with its name under it.
 QImage ContactSheet(const korvinth::ClassDef& def);
 
 }  // namespace forge
