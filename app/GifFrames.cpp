@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
-#include <cerrno>
 
 #include "forms/ImageArray.h"
 #include "forms/Services.h"
@@ -99,20 +98,6 @@ QImage DecodeFrame(const QByteArray& header, const QByteArray& frameBytes) {
   return reader.read();
 }
 
-// Up to `size` bytes from the descriptor; fewer when it ends or fails sooner.
-QByteArray ReadUpTo(int fd, qsizetype size) {
-  QByteArray bytes(size, Qt::Uninitialized);
-  qsizetype done = 0;
-  while (done < size) {
-    const ssize_t got = ::read(fd, bytes.data() + done, static_cast<std::size_t>(size - done));
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) break;
-    done += got;
-  }
-  bytes.truncate(done);
-  return bytes;
-}
-
 }  // namespace
 
 GifSplit SplitGif(const QByteArray& data, int maxFrames) {
@@ -156,7 +141,10 @@ PortraitFile ReadPortraitFile(const QString& path) {
   struct stat status {};
   if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
     result.found = status.st_size > gif_bounds::kFileBytes ? Found::kTooLarge : Found::kFile;
-    if (result.found == Found::kFile) result.bytes = ReadUpTo(fd, status.st_size);
+    QFile file;
+    if (result.found == Found::kFile && file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
+      result.bytes = file.read(gif_bounds::kFileBytes);
+    }
   }
   ::close(fd);
   return result;
