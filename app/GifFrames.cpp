@@ -1,5 +1,9 @@
 #include "app/GifFrames.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -36,15 +40,40 @@ std::optional<std::int32_t> Field16(const QByteArray& bytes, qsizetype offset) {
   return static_cast<std::int32_t>(low) + 256 * static_cast<std::int32_t>(high);
 }
 
+// The index just past the data sub-blocks that start at `at` and their
+// terminator; past the end of `bytes` when they are cut off.
+qsizetype SkipSubBlocks(const QByteArray& bytes, qsizetype at) {
+  while (at < bytes.size()) {
+    const auto size = static_cast<std::uint8_t>(bytes[at]);
+    at += 1 + size;
+    if (size == 0) break;
+  }
+  return at;
+}
+
+// Where the frame's Image Descriptor starts in its piece (which starts at the
+// control block's label F9). GIF89a lets other extensions stand between the
+// two: ImageMagick writes one of its own there, other tools comments. Each
+// is passed by its sub-block sizes, never past the piece. A piece in which no
+// Image Separator turns up is read as if the descriptor followed the control
+// block directly, as in every file we write.
+qsizetype ImageDescriptorAt(const QByteArray& piece) {
+  constexpr qsizetype kDirectlyBehind = 7;  // F9, size 4, four bytes, terminator
+  qsizetype at = SkipSubBlocks(piece, 1);
+  while (at + 1 < piece.size() && piece[at] == '\x21') at = SkipSubBlocks(piece, at + 2);
+  return at < piece.size() && piece[at] == '\x2C' ? at : kDirectlyBehind;
+}
+
 GifPiece MakePiece(QByteArray bytes, bool beforeNextMarker) {
   GifPiece piece;
   piece.bytes = std::move(bytes);
   piece.beforeNextMarker = beforeNextMarker;
   if (auto delay = Field16(piece.bytes, 3)) piece.delayMs = *delay * 10;
-  piece.left = Field16(piece.bytes, 8);
-  piece.top = Field16(piece.bytes, 10);
-  piece.width = Field16(piece.bytes, 12);
-  piece.height = Field16(piece.bytes, 14);
+  const qsizetype descriptor = ImageDescriptorAt(piece.bytes);
+  piece.left = Field16(piece.bytes, descriptor + 1);
+  piece.top = Field16(piece.bytes, descriptor + 3);
+  piece.width = Field16(piece.bytes, descriptor + 5);
+  piece.height = Field16(piece.bytes, descriptor + 7);
   return piece;
 }
 
@@ -97,19 +126,38 @@ GifSplit SplitGif(const QByteArray& data, int maxFrames) {
   return split;
 }
 
-bool LoadGifFrames(const QString& path, forms::ImageArray& images) {
-  if (path.isEmpty()) return false;
-  const QFileInfo info(path);
-  if (!info.exists() || !info.isFile() || info.isHidden()) return false;
-  images.UnloadAllButFirst();
-  if (info.size() > gif_bounds::kFileBytes) return false;
+PortraitFile ReadPortraitFile(const QString& path) {
+  using Found = PortraitFile::Found;
+  PortraitFile result;
+  // On this platform a hidden file is one whose name starts with a dot.
+  if (path.isEmpty() || QFileInfo(path).isHidden()) return result;
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    // A plain file that cannot be opened leaves nothing to read: it is then
+    // no GIF. Only looked up, never opened a second time.
+    if (QFileInfo(path).isFile()) result.found = Found::kFile;
+    return result;
+  }
+  struct stat status {};
+  if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+    result.found = status.st_size > gif_bounds::kFileBytes ? Found::kTooLarge : Found::kFile;
+    QFile file;
+    if (result.found == Found::kFile && file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
+      result.bytes = file.read(gif_bounds::kFileBytes);
+    }
+  }
+  ::close(fd);
+  return result;
+}
 
+bool LoadGifFrames(const QString& path, forms::ImageArray& images) {
   GifSplit split;
   {
-    QByteArray data;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) data = file.read(gif_bounds::kFileBytes);
-    split = SplitGif(data);
+    const PortraitFile file = ReadPortraitFile(path);
+    if (file.found == PortraitFile::Found::kNoFile) return false;
+    images.UnloadAllButFirst();
+    if (file.found == PortraitFile::Found::kTooLarge) return false;
+    split = SplitGif(file.bytes);
   }
   forms::Services& platform = forms::services();
   if (!split.isGif) {

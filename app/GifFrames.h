@@ -1,10 +1,12 @@
 // Splitting an animated GIF into one-frame GIFs for the portraits. The file is
 // not parsed: it is cut at every occurrence of the bytes 00 21 F9 (a block
 // terminator followed by a Graphic Control Extension), and each frame is
-// decoded from the file's header followed by its piece.
+// decoded from the file's header followed by its piece. Only the blocks from
+// a frame's control block to its Image Descriptor are walked, for its offsets.
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -35,10 +37,13 @@ struct GifPiece {
   bool beforeNextMarker = false;  // cut by a later marker, not the file's end
   // Fields of the piece; absent when the piece is too short to hold them.
   std::optional<std::int32_t> delayMs;  // Delay Time x 10
-  std::optional<std::int32_t> left;     // Image Left Position
-  std::optional<std::int32_t> top;      // Image Top Position
-  std::optional<std::int32_t> width;    // Image Width
-  std::optional<std::int32_t> height;   // Image Height
+  // The frame's Image Descriptor: behind its control block and any other
+  // extensions there (comments, application data), else where it would
+  // follow the control block directly.
+  std::optional<std::int32_t> left;    // Image Left Position
+  std::optional<std::int32_t> top;     // Image Top Position
+  std::optional<std::int32_t> width;   // Image Width
+  std::optional<std::int32_t> height;  // Image Height
 };
 
 struct GifSplit {
@@ -52,6 +57,21 @@ struct GifSplit {
 // is then one cut by a marker). Every read is bounds-checked, so any input is
 // safe.
 GifSplit SplitGif(const QByteArray& data, int maxFrames = gif_bounds::kFrames);
+
+// A portrait file as the loader finds it. The path is opened once, without
+// waiting (a named pipe put in the file's place would otherwise hold the
+// start until some other program wrote to it), and everything after that is
+// asked of the open descriptor, never of the name again.
+struct PortraitFile {
+  enum class Found {
+    kNoFile,    // empty path, nothing there, hidden, or not a plain file
+    kTooLarge,  // a plain file past gif_bounds::kFileBytes, not read
+    kFile,      // a plain file; `bytes` holds it (nothing when it cannot be read)
+  };
+  Found found = Found::kNoFile;
+  QByteArray bytes;
+};
+PortraitFile ReadPortraitFile(const QString& path);
 
 // The frame count minus 1 of the array filled by the last successful load.
 extern std::int32_t GifLastFrame;

@@ -1,11 +1,17 @@
 // Splitting portrait GIFs into frames, on files the tests write themselves.
 #include "app/GifFrames.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <chrono>
+#include <future>
 
 #include "forms/Form.h"
 #include "forms/ImageArray.h"
@@ -17,6 +23,7 @@ namespace {
 
 using korvinth::GifLastFrame;
 using korvinth::LoadGifFrames;
+using Found = korvinth::PortraitFile::Found;
 
 QImage Square(QRgb colour, int size = 4) {
   QImage image(size, size, QImage::Format_ARGB32);
@@ -129,6 +136,67 @@ TEST_F(GifFrames, ASmallFrameIsDrawnAtItsOffset) {
   EXPECT_EQ(shot.pixel(origin + QPoint(50, 50)), qRgb(255, 255, 255));
 }
 
+// Other tools put extensions of their own between a frame's control block
+// and its image: each frame must still land at its own offset, with its own
+// rectangle as its picture.
+TEST_F(GifFrames, FramesLandAtTheirOwnOffsetsWhateverToolWroteThem) {
+  const QRgb yellow = qRgb(255, 255, 0);
+  const QRgb green = qRgb(0, 255, 0);
+  const QRgb blue = qRgb(0, 0, 255);
+  QImage small(4, 3, QImage::Format_ARGB32);
+  small.fill(blue);
+  const QByteArray ours = Gif({{Square(qRgb(255, 0, 0), 8), QPoint(0, 0), 12},
+                               {Square(green, 2), QPoint(3, 2), 12},
+                               {small, QPoint(4, 5), 12}});
+  // A comment between the second frame's control block and its image, its
+  // sub-blocks holding an Image Separator (",") and an Extension Introducer
+  // ("!") of their own.
+  QByteArray commented = ours;
+  const qsizetype second = commented.indexOf("\x21\xF9\x04", commented.indexOf("\x21\xF9\x04") + 1);
+  commented.insert(second + 8, QByteArray("\x21\xFE\x03,,,\x02!,\x00", 10));
+
+  QFile convert(QStringLiteral(KORVINTH_TEST_FIXTURES "/convert_three_frames.gif"));
+  ASSERT_TRUE(convert.open(QIODevice::ReadOnly));
+  struct Frame {
+    QPoint offset;
+    QSize size;
+    QRgb colour;
+  };
+  struct Case {
+    const char* what;
+    QByteArray bytes;
+    std::vector<Frame> frames;  // the second and later
+  };
+  const Case cases[] = {
+      // convert -delay 12 -dispose none -page 12x10+0+0 f1.png -page 12x10+3+2 f2.png
+      //         -page 12x10+6+4 f3.png: an "ImageMagick" application extension
+      // after every control block.
+      {"as ImageMagick writes it",
+       convert.readAll(),
+       {{QPoint(3, 2), QSize(4, 3), yellow}, {QPoint(6, 4), QSize(5, 6), green}}},
+      {"with a comment before an image",
+       commented,
+       {{QPoint(3, 2), QSize(2, 2), green}, {QPoint(4, 5), QSize(4, 3), blue}}},
+      {"as we write it", ours, {{QPoint(3, 2), QSize(2, 2), green}, {QPoint(4, 5), QSize(4, 3), blue}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_TRUE(LoadGifFrames(Write("portrait.gif", c.bytes), *images));
+    ASSERT_EQ(images->Count(), 1 + static_cast<int>(c.frames.size()));
+    EXPECT_EQ((*images)[0].Left(), 435);
+    EXPECT_EQ((*images)[0].Top(), 3465);
+    for (int k = 1; k < images->Count(); ++k) {
+      const Frame& frame = c.frames[static_cast<std::size_t>(k - 1)];
+      const forms::Image& element = (*images)[k];
+      EXPECT_EQ(element.Tag(), "120");
+      EXPECT_EQ(element.Left(), 435 + frame.offset.x() * 15) << k;
+      EXPECT_EQ(element.Top(), 3465 + frame.offset.y() * 15) << k;
+      ASSERT_EQ(element.Picture().size(), frame.size) << k;
+      EXPECT_EQ(element.Picture().toImage().pixel(0, 0), frame.colour) << k;
+    }
+  }
+}
+
 // Files that declare far more than a portrait needs cost no more than the
 // bounds allow: they are passed over, or load the frames that fit.
 TEST_F(GifFrames, CostlyFilesStayWithinTheBounds) {
@@ -204,6 +272,52 @@ TEST_F(GifFrames, SecondCallReplacesTheFrames) {
   EXPECT_EQ(GifLastFrame, 1);
   EXPECT_EQ((*images)[1].Tag(), "50");
   EXPECT_EQ(form->Controls().size(), 2U);
+}
+
+// A named pipe put where a portrait file was (a rename in the program's
+// folder) must not hold the start until some other program writes to it.
+TEST_F(GifFrames, APipeInAPortraitsPlaceIsRefusedAtOnce) {
+  const QString pipe = QDir(folder.path()).filePath("amazonmove.gif");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  auto read = std::async(std::launch::async, [&] { return korvinth::ReadPortraitFile(pipe).found; });
+  if (read.wait_for(std::chrono::seconds(30)) != std::future_status::ready) {
+    // Only a hang guard: a writer lets the waiting open go, so the suite
+    // reports the fault instead of hanging.
+    ::close(::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK));
+    read.wait();
+    FAIL() << "opening the pipe waited for a writer";
+  }
+  EXPECT_EQ(read.get(), Found::kNoFile);
+
+  (*images).LoadNext();
+  GifLastFrame = 7;
+  EXPECT_FALSE(LoadGifFrames(pipe, *images));
+  EXPECT_EQ(images->Count(), 2);  // untouched, as for a missing file
+  EXPECT_EQ(GifLastFrame, 7);
+  EXPECT_TRUE(desktop.boxes.empty());
+}
+
+// The file is opened once and everything is asked of that descriptor, so
+// nothing put in its place afterwards is ever read. (Two opens in a row with
+// nothing between them come as one event; an open, a close and another open
+// do not.)
+TEST_F(GifFrames, APortraitFileIsOpenedOnce) {
+  const QString path = Write(
+      "once.gif", Gif({{Square(qRgb(255, 0, 0)), QPoint(), 1}, {Square(qRgb(0, 255, 0)), QPoint(), 2}}));
+  const int watcher = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  ASSERT_GE(watcher, 0);
+  ASSERT_GE(::inotify_add_watch(watcher, QFile::encodeName(path).constData(), IN_OPEN | IN_CLOSE), 0);
+  ASSERT_TRUE(LoadGifFrames(path, *images));
+  EXPECT_EQ(images->Count(), 2);
+  int opens = 0;
+  inotify_event events[16];  // a watched file's events carry no name
+  for (ssize_t got; (got = ::read(watcher, events, sizeof events)) > 0;) {
+    for (std::size_t k = 0; k < static_cast<std::size_t>(got) / sizeof(inotify_event); ++k) {
+      if (events[k].mask & IN_OPEN) ++opens;
+    }
+  }
+  ::close(watcher);
+  EXPECT_EQ(opens, 1);
 }
 
 TEST_F(GifFrames, MissingFilesFailSilently) {

@@ -17,6 +17,7 @@ SCENARIOS=(
   credit_popups_open_links
   frame_close_boxes
   exit_x_and_escape_end_the_program
+  pipes_in_the_portraits_place
 )
 
 every_class_from_portrait_and_label() {
@@ -473,6 +474,18 @@ exit_x_and_escape_end_the_program() {
   click_in "$START" 11640 90 285 345  # "X"
   expect_ended
   start_program
+  keys_to "$START" Escape
+  expect_ended
+}
+
+# Named pipes where portrait files are expected (one by a link) must not hold
+# the start: the still portraits stay and Escape ends the program at once.
+pipes_in_the_portraits_place() {
+  local folder
+  folder=$(mktemp -d "$tmp/$scenario.XXXX")
+  mkfifo "$folder/amazonmove.gif" "$tmp/$scenario.pipe"
+  ln -s "$tmp/$scenario.pipe" "$folder/sorceressmove.gif"
+  start_program "$folder"
   keys_to "$START" Escape
   expect_ended
 }
