@@ -2,6 +2,9 @@
 // a class's placements is a control of the window, and lands where it says.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "forms/Twips.h"
 #include "skilltrees/ClassWindow.h"
 #include "tests/support/Classes.h"
@@ -16,14 +19,15 @@ TEST(Placements, EveryNamedControlExistsAndTakesItsPlace) {
   for (const ClassDef* def : testing_support::kClassDefs) {
     ClassWindow window(*def);
     for (const Placement& placement : def->placements) {
-      const QPoint at(placement.rect.left, placement.rect.top);
+      // Left and top, in twips; the list box is a widget and sits on whole pixels.
+      using Place = std::pair<int, int>;
+      const Place want(placement.rect.left, placement.rect.top);
       if (placement.control == "lb_SkillsPerLevel") {
-        // A widget, placed on whole pixels.
-        EXPECT_EQ(window.lb_SkillsPerLevel->geometry().topLeft(),
-                  forms::ToPixels(at.x(), at.y(), 0, 0).topLeft())
+        const QPoint at = window.lb_SkillsPerLevel->geometry().topLeft();
+        EXPECT_EQ(Place(at.x(), at.y()), Place(forms::ToPixels(want.first), forms::ToPixels(want.second)))
             << def->formName;
       } else if (const forms::Control* control = window.ControlNamed(std::string(placement.control))) {
-        EXPECT_EQ(QPoint(control->Left(), control->Top()), at) << def->formName << ": " << placement.control;
+        EXPECT_EQ(Place(control->Left(), control->Top()), want) << def->formName << ": " << placement.control;
       } else {
         ADD_FAILURE() << def->formName << " has no control " << placement.control;
       }
