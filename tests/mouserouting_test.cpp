@@ -14,7 +14,7 @@
 
 namespace {
 
-// Two labels side by side, 100 x 100 pixels each, and bare window to their
+// Two labels side by side, 100 x 100 pixels each, and the bare window to their
 // right; every handler writes a line to the log.
 class MouseRouting : public ::testing::Test {
  protected:
