@@ -5,6 +5,8 @@
 #include <QResource>
 #include <QString>
 
+#include "assets/PictureList.h"
+
 // The resources live in a static library; naming their initialiser keeps
 // the linker from dropping them.
 static void InitPictureResources() { Q_INIT_RESOURCE(pictures); }
@@ -59,7 +61,11 @@ QPixmap Cached(const QString& name) {
 
 }  // namespace
 
-QPixmap Picture(std::string_view name) { return Cached(Latin1(name)); }
+QPixmap Picture(std::string_view name) {
+  // The forge draws only the listed pictures; any other name is a slip.
+  if (!FindPicture(name)) qFatal("No picture is named %.*s", static_cast<int>(name.size()), name.data());
+  return Cached(Latin1(name));
+}
 
 QPixmap SkillIcon(std::string_view treeCode, int index) {
   return Cached(QStringLiteral("skill_%1_%2").arg(Latin1(treeCode)).arg(index));

@@ -266,6 +266,8 @@ FormRefBase::FormRefBase(std::string name) : name_(std::move(name)) {}
 
 void FormRefBase::Register(FormRefBase& ref) { References()[ref.name_] = &ref; }
 
+void FormRefBase::UnregisterAll() { References().clear(); }
+
 FormRefBase::~FormRefBase() {
   auto& references = References();
   if (auto it = references.find(name_); it != references.end() && it->second == this) {

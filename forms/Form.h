@@ -113,6 +113,8 @@ class FormRefBase {
   // Makes the reference known under its name. Registering a name twice
   // keeps the later reference.
   static void Register(FormRefBase& ref);
+  // Forgets every registered name, so that a test can register afresh.
+  static void UnregisterAll();
   // The reference registered under exactly this name, or nullptr.
   static FormRefBase* Find(std::string_view name);
   // The reference registered under this name; a name that was never

@@ -266,7 +266,11 @@ void ClassWindow::ApplyPlacements() {
       continue;
     }
     forms::Control* control = ControlNamed(std::string(placement.control));
-    if (!control) continue;
+    // A name the window does not have is a slip in the class's data.
+    if (!control) {
+      qFatal("%.*s places a control it does not have: %.*s", static_cast<int>(data_.formName.size()),
+             data_.formName.data(), static_cast<int>(placement.control.size()), placement.control.data());
+    }
     control->Move(r.left, r.top, r.width ? r.width : control->Width(),
                   r.height ? r.height : control->Height());
   }

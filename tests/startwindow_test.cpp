@@ -429,13 +429,4 @@ TEST_F(Start, EnterAndSpacePressTheFocusedHiddenButton) {
   }
 }
 
-TEST(Windows, EveryWindowIsRegisteredByName) {
-  for (const char* name :
-       {"frm_MainSelect", "frm_RandomGenerator", "frm_Menu", "frm_SkillStats", "frm_NecroSkill",
-        "frm_AmazonSkill", "frm_BarbarianSkill", "frm_Paladin", "frm_Sorceress"}) {
-    EXPECT_NE(forms::FormRefBase::Find(name), nullptr) << name;
-  }
-  EXPECT_DEATH(forms::FormRefBase::Require("frm_Nowhere"), "frm_Nowhere");
-}
-
 }  // namespace

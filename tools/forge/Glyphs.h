@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "assets/PictureList.h"
 #include "skilltrees/ClassData.h"
 
 namespace forge {
@@ -135,10 +136,9 @@ Glyph GlyphOf(std::string_view treeCode, int index);
 // The glyphs of a tree's skills in order.
 std::vector<Glyph> TreeGlyphs(const korvinth::TreeDef& tree);
 
-// Icons are drawn at the size the class window shows them (its icon controls
-// are 540 x 555 twips), so that no line is lost to scaling.
-constexpr int kIconWidth = 36;
-constexpr int kIconHeight = 37;
+// Icons are drawn at the size the class window shows them.
+constexpr int kIconWidth = korvinth::kSkillIconWidth;
+constexpr int kIconHeight = korvinth::kSkillIconHeight;
 
 // A skill icon: the glyph on the tree's background in a bevel, with the
 // skill's initials at the lower right.

@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "assets/PictureList.h"
 #include "forms/Fonts.h"
 #include "skilltrees/ClassData.h"
 #include "tools/forge/GifWriter.h"
@@ -90,7 +91,22 @@ bool SaveUnpacked(const QImage& image, const QString& path) {
   return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// Only the listed pictures, at their sizes, are what the program can show.
+bool Listed(const QImage& image, const QString& name, Storage storage) {
+  if (storage == Storage::Png) {
+    return name.startsWith("skill_") &&
+           image.size() == QSize(korvinth::kSkillIconWidth, korvinth::kSkillIconHeight);
+  }
+  const korvinth::PictureSize* listed = korvinth::FindPicture(name.toStdString());
+  return listed && image.size() == QSize(listed->width, listed->height);
+}
+
 void Save(const QImage& image, const QString& name, Storage storage = Storage::Unpacked) {
+  if (!Listed(image, name, storage)) {
+    std::fprintf(stderr, "forge: %s (%d x %d) is not a listed picture of that size\n", qPrintable(name),
+                 image.width(), image.height());
+    std::exit(1);
+  }
   const bool unpacked = storage == Storage::Unpacked;
   const QString file = name + (unpacked ? ".raw" : ".png");
   const QString path = g_pictures + "/" + file;
@@ -487,6 +503,12 @@ int main(int argc, char** argv) {
   DrawStartBackground();
   DrawSkillIcons(sheets);
   DrawPortraits();
+  for (const korvinth::PictureSize& picture : korvinth::kPictures) {
+    if (!g_written.contains(Latin1(picture.name) + ".raw")) {
+      std::fprintf(stderr, "forge: the listed picture %s was not drawn\n", picture.name.data());
+      return 1;
+    }
+  }
   WriteResourceList();
   return 0;
 }
