@@ -243,3 +243,55 @@ expect_ended() {
   wait "$app" || status=$?
   [[ $status == 0 ]] || fail "the program ended with status $status"
 }
+
+# Processes a scenario starts beside the program (a display of another size,
+# a window manager): they end with the scenario, whichever way it ends.
+scenario_extras=()
+end_scenario_extras() {
+  local pid
+  for ((i = ${#scenario_extras[@]} - 1; i >= 0; i--)); do
+    pid=${scenario_extras[i]}
+    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+  done
+  return 0
+}
+keep_extra() {  # PID
+  scenario_extras+=("$1")
+  trap end_scenario_extras EXIT
+}
+
+# Moves the rest of the scenario to a display of its own of this size.
+own_display() {  # WIDTHxHEIGHT
+  local fd number
+  exec {fd}<> <(:)
+  Xvfb -displayfd "$fd" -screen 0 "$1x24" -nolisten tcp -noreset >"$log/$scenario-xvfb.log" 2>&1 &
+  keep_extra $!
+  read -r -t 10 number <&"$fd" || fail "no display of $1 started"
+  exec {fd}>&-
+  export DISPLAY=:$number
+}
+
+# Runs openbox, in its own settings, on the display for the rest of the
+# scenario: frames with a title bar to drag, and the focus given by a click.
+with_window_manager() {
+  mkdir -p "$tmp/$scenario-config"
+  XDG_CONFIG_HOME=$tmp/$scenario-config openbox --sm-disable >"$log/$scenario-openbox.log" 2>&1 &
+  keep_extra $!
+  for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+  fail "openbox did not take the display"
+}
+
+# The client area of a visible window on the screen: "x y width height".
+window_box() {  # TITLE
+  local line
+  line=$(window_line "$1")
+  [[ -n "$line" ]] || fail "no visible window '$1'"
+  cut -d' ' -f2-5 <<<"$line"
+}
+# Its frame (the window itself when no window manager runs).
+frame_box() {  # TITLE
+  "$xwin" frame "$(window_id "$1")"
+}
