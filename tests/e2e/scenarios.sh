@@ -523,6 +523,7 @@ windows_on_a_large_and_a_small_screen() {
   local x y w h
   read -r x y w h <<<"$(frame_box "$START")"
   ((x >= 0 && y >= 0)) || fail "the start window's frame begins at $x $y"
+  shot start_framed
   xdotool mousemove $((x + w / 2)) $((y + 6))
   sleep 0.2
   xdotool mousedown 1
