@@ -1,6 +1,7 @@
 #include "app/StartWindow.h"
 
 #include <QDir>
+#include <QShowEvent>
 #include <optional>
 
 #include "app/GeneratorWindow.h"
@@ -145,6 +146,9 @@ StartWindow::StartWindow()
 }
 
 void StartWindow::AddFocusHolders() {
+  // The window itself never takes the focus: a click on its pictures and
+  // labels leaves it in the holder (or wherever Tab has put it).
+  setFocusPolicy(Qt::NoFocus);
   auto escape = [this](std::int16_t& key) { EscapeKey(key); };
   txt_Focus = new forms::TextBox(*this, "txt_Focus", 12045, 2550, 150, 285);
   txt_Focus->SetText(QStringLiteral("Text1"));
@@ -194,6 +198,13 @@ void StartWindow::Form_Load() {
     if (i == 2) lbl_Loading->SetCaption(QStringLiteral("Loading Images..."));
   }
   lbl_Loading->SetVisible(false);
+}
+
+void StartWindow::showEvent(QShowEvent* event) {
+  Form::showEvent(event);
+  // Shown again by a class window or the generator: the focus goes back to
+  // the holder, as at start-up, so that one Tab reaches Command1.
+  if (!event->spontaneous() && txt_Focus) txt_Focus->setFocus();
 }
 
 // Hover ---------------------------------------------------------------------

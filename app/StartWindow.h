@@ -71,6 +71,9 @@ class StartWindow : public forms::Form {
   static const QString kOrlowainContact;
   static const QStringList kInfoLines;
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   // The focus holder and the button beyond the window's right edge; they
   // are made once the window has been drawn.

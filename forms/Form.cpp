@@ -153,8 +153,11 @@ void Form::Show() {
   if (!shown_) {
     shown_ = true;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      // Centred, but on a screen smaller than the window its top-left stays
+      // on the screen, so that the caption can always be reached.
       const QRect area = screen->availableGeometry();
-      move(area.center() - QPoint(width() / 2, height() / 2));
+      const QPoint centred = area.center() - QPoint(width() / 2, height() / 2);
+      move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
     }
   }
   show();

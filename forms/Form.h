@@ -51,7 +51,8 @@ class Form : public QWidget {
 
   Timer& AddTimer(std::string name, int interval, bool enabled);
 
-  // Shows the window without making it modal; the first show centres it.
+  // Shows the window without making it modal; the first show centres it,
+  // keeping its top-left on a screen smaller than the window.
   void Show();
   void Hide() { hide(); }
 

@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   fonts-liberation fonts-quattrocento
-  libx11-dev xvfb xdotool x11-utils imagemagick
+  libx11-dev xvfb xdotool x11-utils imagemagick openbox
 )
 missing=()
 for p in "${packages[@]}"; do

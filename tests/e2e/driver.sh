@@ -243,3 +243,62 @@ expect_ended() {
   wait "$app" || status=$?
   [[ $status == 0 ]] || fail "the program ended with status $status"
 }
+
+# What a scenario starts beside the program (a display of another size, a
+# window manager) ends with the scenario, whichever way it ends: commands
+# run at its end, the last given first.
+scenario_ends=()
+end_scenario() {
+  local i
+  for ((i = ${#scenario_ends[@]} - 1; i >= 0; i--)); do eval "${scenario_ends[i]}"; done
+  return 0
+}
+at_scenario_end() {  # COMMAND
+  scenario_ends+=("$1")
+  trap end_scenario EXIT
+}
+
+# The names of the root window's properties on this display.
+root_properties() { xprop -display "$1" -root | sed -n 's/^\([A-Z_a-z0-9]*\)[(:].*/\1/p' | LC_ALL=C sort -u; }
+
+# Moves the rest of the scenario to a display of its own of this size.
+own_display() {  # WIDTHxHEIGHT
+  local fd number
+  exec {fd}<> <(:)
+  Xvfb -displayfd "$fd" -screen 0 "$1x24" -nolisten tcp -noreset >"$log/$scenario-xvfb.log" 2>&1 &
+  at_scenario_end "kill $! 2>/dev/null && wait $! 2>/dev/null"
+  read -r -t 10 number <&"$fd" || fail "no display of $1 started"
+  exec {fd}>&-
+  export DISPLAY=:$number
+}
+
+# Runs openbox, in its own settings, on the display for the rest of the
+# scenario: frames with a title bar to drag, and the focus given by a click.
+# At the end the marks it leaves on the screen go too: the next program
+# must not take them for a window manager's.
+with_window_manager() {
+  local before id
+  before=$(root_properties "$DISPLAY")
+  mkdir -p "$tmp/$scenario-config"
+  XDG_CONFIG_HOME=$tmp/$scenario-config openbox --sm-disable >"$log/$scenario-openbox.log" 2>&1 &
+  at_scenario_end "kill $! 2>/dev/null && wait $! 2>/dev/null
+    comm -13 <(echo '$before') <(root_properties $DISPLAY) | xargs -r -n 1 xprop -display $DISPLAY -root -remove"
+  for _ in $(seq 50); do
+    id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ { print $NF }')
+    [[ -n $id ]] && xwininfo -id "$id" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  fail "openbox did not take the display"
+}
+
+# The client area of a visible window on the screen: "x y width height".
+window_box() {  # TITLE
+  local line
+  line=$(window_line "$1")
+  [[ -n "$line" ]] || fail "no visible window '$1'"
+  cut -d' ' -f2-5 <<<"$line"
+}
+# Its frame (the window itself when no window manager runs).
+frame_box() {  # TITLE
+  "$xwin" frame "$(window_id "$1")"
+}

@@ -18,6 +18,9 @@ SCENARIOS=(
   frame_close_boxes
   exit_x_and_escape_end_the_program
   pipes_in_the_portraits_place
+  windows_on_a_large_and_a_small_screen
+  focus_back_on_the_start_window
+  focus_back_on_the_start_window_under_a_window_manager
 )
 
 every_class_from_portrait_and_label() {
@@ -488,4 +491,109 @@ pipes_in_the_portraits_place() {
   start_program "$folder"
   keys_to "$START" Escape
   expect_ended
+}
+
+# A window opens centred on the screen, but never with its top-left above or
+# left of the screen's: "x y" expected for a window of this size.
+placed_at() {  # SCREEN_WIDTH SCREEN_HEIGHT WIDTH HEIGHT
+  local x=$((($1 - 1) / 2 - $3 / 2)) y=$((($2 - 1) / 2 - $4 / 2))
+  echo "$((x < 0 ? 0 : x)) $((y < 0 ? 0 : y))"
+}
+expect_placed() {  # TITLE SCREEN_WIDTH SCREEN_HEIGHT
+  local x y w h
+  read -r x y w h <<<"$(window_box "$1")"
+  [[ "$x $y" == "$(placed_at "$2" "$3" "$w" "$h")" ]] ||
+    fail "'$1' ($w x $h) is at $x $y on $2 x $3, not at $(placed_at "$2" "$3" "$w" "$h")"
+}
+# Every kind of window, opened on a screen of this size with no window manager.
+expect_every_window_placed() {  # SCREEN_WIDTH SCREEN_HEIGHT
+  start_program
+  expect_placed "$START" "$@"
+  shot start
+  # The hidden button: "Random" lies below a small screen's edge.
+  keys_to "$START" Tab Return
+  expect_windows "$START" "$GENERATOR"
+  expect_placed "$GENERATOR" "$@"
+  keys_to "$GENERATOR" Escape
+  expect_windows "$START"
+  open_class Necromancer portrait
+  expect_placed "$(class_window Necromancer)" "$@"
+  click_skill "$(class_window Necromancer)" 5205 390 3
+  menu_keys s
+  expect_windows "$(class_window Necromancer)" "$STATS"
+  expect_placed "$STATS" "$@"
+  kill "$app"
+}
+
+windows_on_a_large_and_a_small_screen() {
+  expect_every_window_placed 1280 1024
+  own_display 640x480
+  expect_every_window_placed 640 480
+  # Under a window manager the frame's title bar is on the screen: dragged
+  # by it, the window brings its "X" into reach.
+  with_window_manager
+  start_program
+  local x y w h
+  read -r x y w h <<<"$(frame_box "$START")"
+  ((x >= 0 && y >= 0)) || fail "the start window's frame begins at $x $y"
+  shot start_framed
+  xdotool mousemove $((x + w / 2)) $((y + 6))
+  sleep 0.2
+  xdotool mousedown 1
+  for _ in $(seq 10); do
+    sleep 0.05
+    xdotool mousemove_relative -- -20 0
+  done
+  sleep 0.2
+  xdotool mouseup 1
+  sleep 0.3
+  read -r x y w h <<<"$(window_box "$START")"
+  ((x + 11640 / 15 + 10 < 640)) || fail "the window was not dragged: it is at $x $y"
+  click_in "$START" 11640 90 285 345  # "X"
+  expect_ended
+}
+
+# One Tab from the hidden text box reaches the hidden button, and Return on
+# it opens the generator beside the start window.
+expect_tab_opens_the_generator() {
+  keys_to "$START" Tab Return
+  expect_windows "$START" "$GENERATOR"
+  keys_to "$GENERATOR" Escape
+  expect_windows "$START"
+}
+# Each way back to the start window gives the focus to the hidden text box
+# again, wherever it was when the window went; a credits menu leaves it.
+focus_back_on_the_start_window() {
+  start_program
+  click_in "$START" 375 8415 2025 540
+  click_menu_item first
+  expect_windows "$START"
+  expect_tab_opens_the_generator
+  local info=(5295 8130 6675 810)  # a click puts the focus in the information list
+  click_in "$START" "${info[@]}"
+  open_class Amazon portrait
+  command Amazon CHANGE
+  expect_windows "$START"
+  expect_tab_opens_the_generator
+  click_in "$START" "${info[@]}"
+  open_class Barbarian label
+  click_in "$(class_window Barbarian)" 540 5985 3765 2550
+  keys_to "$(class_window Barbarian)" Escape
+  expect_windows "$START"
+  expect_tab_opens_the_generator
+  click_in "$START" "${info[@]}"
+  open_generator_by_label
+  click_in "$GENERATOR" 315 3195 1635 315  # Cancel
+  expect_windows "$START"
+  expect_tab_opens_the_generator
+  click_in "$START" "${info[@]}"
+  open_generator_by_label
+  keys_to "$GENERATOR" Escape
+  expect_windows "$START"
+  expect_tab_opens_the_generator
+}
+
+focus_back_on_the_start_window_under_a_window_manager() {
+  with_window_manager
+  focus_back_on_the_start_window
 }

@@ -1,9 +1,14 @@
 // A small X11 helper for the end-to-end run, for what xdotool cannot do:
 //   xwin list PID    the program's mapped top-level windows, one a line:
 //                    "<id> <x> <y> <width> <height> <kind> <title>", kind
-//                    "window" or "popup" (menus, tooltips)
+//                    "window" or "popup" (menus, tooltips); under a window
+//                    manager a window is found inside its frame, and its
+//                    place is given on the screen
 //   xwin close ID    asks a window to close as a window manager's close box
 //                    does (WM_DELETE_WINDOW)
+//   xwin frame ID    "<x> <y> <width> <height>" of the window's frame: the
+//                    top-level window that holds it (the window itself when
+//                    no window manager runs)
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -51,21 +56,56 @@ std::string TitleOf(Display* display, Window window) {
   return title;
 }
 
+void Print(Display* display, Window window, const XWindowAttributes& attributes) {
+  int x = attributes.x, y = attributes.y;
+  Window child = 0;
+  XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
+  std::printf("%lu %d %d %d %d %s %s\n", window, x, y, attributes.width, attributes.height,
+              attributes.override_redirect ? "popup" : "window", TitleOf(display, window).c_str());
+}
+
+// The program's viewable windows at or under this one: a window manager puts
+// each of them into a frame of its own, a few levels down.
+void ListUnder(Display* display, Window window, long pid, int depth) {
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(display, window, &attributes) || attributes.map_state != IsViewable) return;
+  if (PidOf(display, window) == pid) {
+    Print(display, window, attributes);
+    return;
+  }
+  if (depth == 0) return;
+  Window root = 0, parent = 0;
+  Window* children = nullptr;
+  unsigned int count = 0;
+  if (!XQueryTree(display, window, &root, &parent, &children, &count)) return;
+  for (unsigned int i = 0; i < count; ++i) ListUnder(display, children[i], pid, depth - 1);
+  if (children) XFree(children);
+}
+
 int List(Display* display, long pid) {
   Window root = 0, parent = 0;
   Window* children = nullptr;
   unsigned int count = 0;
   if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) return 1;
-  for (unsigned int i = 0; i < count; ++i) {
-    XWindowAttributes attributes;
-    if (!XGetWindowAttributes(display, children[i], &attributes) || attributes.map_state != IsViewable)
-      continue;
-    if (PidOf(display, children[i]) != pid) continue;
-    std::printf("%lu %d %d %d %d %s %s\n", children[i], attributes.x, attributes.y, attributes.width,
-                attributes.height, attributes.override_redirect ? "popup" : "window",
-                TitleOf(display, children[i]).c_str());
-  }
+  for (unsigned int i = 0; i < count; ++i) ListUnder(display, children[i], pid, 3);
   if (children) XFree(children);
+  return 0;
+}
+
+int Frame(Display* display, Window window) {
+  const Window screen = DefaultRootWindow(display);
+  for (;;) {
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, window, &root, &parent, &children, &count)) return 1;
+    if (children) XFree(children);
+    if (parent == screen || parent == 0) break;
+    window = parent;
+  }
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(display, window, &attributes)) return 1;
+  std::printf("%d %d %d %d\n", attributes.x, attributes.y, attributes.width, attributes.height);
   return 0;
 }
 
@@ -86,8 +126,11 @@ int Close(Display* display, Window window) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3 || (std::strcmp(argv[1], "list") != 0 && std::strcmp(argv[1], "close") != 0)) {
-    std::fprintf(stderr, "usage: xwin list PID | xwin close WINDOW\n");
+  const bool list = argc == 3 && std::strcmp(argv[1], "list") == 0;
+  const bool close = argc == 3 && std::strcmp(argv[1], "close") == 0;
+  const bool frame = argc == 3 && std::strcmp(argv[1], "frame") == 0;
+  if (!list && !close && !frame) {
+    std::fprintf(stderr, "usage: xwin list PID | xwin close WINDOW | xwin frame WINDOW\n");
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
@@ -96,9 +139,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   XSetErrorHandler(IgnoreErrors);
-  const int status = std::strcmp(argv[1], "list") == 0
-                         ? List(display, std::strtol(argv[2], nullptr, 10))
-                         : Close(display, static_cast<Window>(std::strtoul(argv[2], nullptr, 0)));
+  const auto window = static_cast<Window>(std::strtoul(argv[2], nullptr, 0));
+  const int status = list    ? List(display, std::strtol(argv[2], nullptr, 10))
+                     : close ? Close(display, window)
+                             : Frame(display, window);
   XCloseDisplay(display);
   return status;
 }
