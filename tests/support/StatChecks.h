@@ -27,11 +27,19 @@ using korvinth::StatTable;
 
 inline std::string Whole(int n) { return std::to_string(n); }
 
+// The sign, then the digits, appended (GCC 12 warns falsely, -Wrestrict, on
+// a literal put in front of a temporary string).
+inline std::string SignThen(const char* sign, int n) {
+  std::string text = sign;
+  text += std::to_string(n);
+  return text;
+}
+
 // A whole number with "+" before positive values and no sign on zero.
-inline std::string Signed(int n) { return n > 0 ? "+" + std::to_string(n) : std::to_string(n); }
+inline std::string Signed(int n) { return SignThen(n > 0 ? "+" : "", n); }
 
 // A whole number that always shows its sign, "+0" included.
-inline std::string Plus(int n) { return (n < 0 ? "" : "+") + std::to_string(n); }
+inline std::string Plus(int n) { return SignThen(n < 0 ? "" : "+", n); }
 
 inline std::string Range(int lo, int hi) { return Whole(lo) + "- " + Whole(hi); }
 

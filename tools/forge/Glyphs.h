@@ -148,6 +148,6 @@ QImage MotifPicture(Motif motif, std::string_view treeCode);
 
 // The class's 30 icons at the size the window shows them, enlarged, each on
 // its row's band colour with its name under it.
-QImage ContactSheet(const korvinth::ClassDef& def);
+QImage ContactSheet(const korvinth::ClassInfo& info);
 
 }  // namespace forge
