@@ -24,8 +24,8 @@ constexpr int kFirstOptionTop = 330;
 constexpr int kOptionSpacing = 315;
 
 // The tab order runs Sorceress before Paladin, as it always has.
-constexpr ClassOrder kOptionTabOrder{ClassId::Amazon, ClassId::Barbarian, ClassId::Necromancer,
-                                     ClassId::Sorceress, ClassId::Paladin};
+constexpr ClassId kOptionTabOrder[] = {ClassId::Amazon, ClassId::Barbarian, ClassId::Necromancer,
+                                       ClassId::Sorceress, ClassId::Paladin};
 static_assert(IsClassOrder(kOptionTabOrder));
 
 // Whether the level box holds a level the generator takes: a number from 0 to 75.

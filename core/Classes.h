@@ -30,74 +30,93 @@ struct ClassInfo {
 
 // Left to right on the start window; the generator lists its options and
 // splits its roll of 1 to 999 in the same order.
-inline constexpr std::array<ClassInfo, 5> kClasses{{
-    {ClassId::Amazon,
-     "Amazon",
-     "frm_AmazonSkill",
-     "Diablo II Korvinth (Amazon)",
-     {"AmazonJS", "AmazonPM", "AmazonBC"},
-     "portrait_amazon",
-     "amazonmove.gif",
-     "Amazon",
-     "opt_Amazon"},
-    {ClassId::Barbarian,
-     "Barbarian",
-     "frm_BarbarianSkill",
-     "Diablo II Korvinth (Barbarian)",
-     {"BarBarCM", "BarBarWC", "BarBarCS"},
-     "portrait_barbarian",
-     "barbarianmove.gif",
-     "Barbarian",
-     "opt_Barbarian"},
-    // The Necromancer's portrait plays as "Necro", under tim_AnimateNecro.
-    {ClassId::Necromancer,
-     "Necromancer",
-     "frm_NecroSkill",
-     "Diablo II Korvinth (Necromancer)",
-     {"NecroSummon", "NecroBone", "NecroCurse"},
-     "portrait_necromancer",
-     "necromancermove.gif",
-     "Necro",
-     "opt_Necromancer"},
-    // "Opt_Paladin" is the one option whose name starts in capitals; kept so.
-    {ClassId::Paladin,
-     "Paladin",
-     "frm_Paladin",
-     "Diablo II Korvinth (Paladin)",
-     {"PaladinOff", "PaladinCom", "PaladinDef"},
-     "portrait_paladin",
-     "paladinmove.gif",
-     "Paladin",
-     "Opt_Paladin"},
-    {ClassId::Sorceress,
-     "Sorceress",
-     "frm_Sorceress",
-     "Diablo II Korvinth (Sorceress)",
-     {"SorcFire", "SorcLight", "SorcCold"},
-     "portrait_sorceress",
-     "sorceressmove.gif",
-     "Sorceress",
-     "opt_Sorceress"},
-}};
+inline constexpr std::array kClasses{
+    ClassInfo{
+        .id = ClassId::Amazon,
+        .name = "Amazon",
+        .window = "frm_AmazonSkill",
+        .caption = "Diablo II Korvinth (Amazon)",
+        .trees = {"AmazonJS", "AmazonPM", "AmazonBC"},
+        .portrait = "portrait_amazon",
+        .animationFile = "amazonmove.gif",
+        .animationTag = "Amazon",
+        .generatorOption = "opt_Amazon",
+    },
+    ClassInfo{
+        .id = ClassId::Barbarian,
+        .name = "Barbarian",
+        .window = "frm_BarbarianSkill",
+        .caption = "Diablo II Korvinth (Barbarian)",
+        .trees = {"BarBarCM", "BarBarWC", "BarBarCS"},
+        .portrait = "portrait_barbarian",
+        .animationFile = "barbarianmove.gif",
+        .animationTag = "Barbarian",
+        .generatorOption = "opt_Barbarian",
+    },
+    ClassInfo{
+        .id = ClassId::Necromancer,
+        .name = "Necromancer",
+        .window = "frm_NecroSkill",
+        .caption = "Diablo II Korvinth (Necromancer)",
+        .trees = {"NecroSummon", "NecroBone", "NecroCurse"},
+        .portrait = "portrait_necromancer",
+        .animationFile = "necromancermove.gif",
+        // The Necromancer's portrait plays as "Necro", under tim_AnimateNecro.
+        .animationTag = "Necro",
+        .generatorOption = "opt_Necromancer",
+    },
+    ClassInfo{
+        .id = ClassId::Paladin,
+        .name = "Paladin",
+        .window = "frm_Paladin",
+        .caption = "Diablo II Korvinth (Paladin)",
+        .trees = {"PaladinOff", "PaladinCom", "PaladinDef"},
+        .portrait = "portrait_paladin",
+        .animationFile = "paladinmove.gif",
+        .animationTag = "Paladin",
+        // The one option whose name begins with a capital; kept so.
+        .generatorOption = "Opt_Paladin",
+    },
+    ClassInfo{
+        .id = ClassId::Sorceress,
+        .name = "Sorceress",
+        .window = "frm_Sorceress",
+        .caption = "Diablo II Korvinth (Sorceress)",
+        .trees = {"SorcFire", "SorcLight", "SorcCold"},
+        .portrait = "portrait_sorceress",
+        .animationFile = "sorceressmove.gif",
+        .animationTag = "Sorceress",
+        .generatorOption = "opt_Sorceress",
+    },
+};
 
 constexpr std::size_t Index(ClassId id) { return static_cast<std::size_t>(id); }
 constexpr const ClassInfo& ClassOf(ClassId id) { return kClasses[Index(id)]; }
 
-// A list of the classes in an order of its own: every class exactly once.
-using ClassOrder = std::array<ClassId, kClasses.size()>;
-
-constexpr bool IsClassOrder(const ClassOrder& order) {
+// Whether a list of the classes in an order of its own holds every class
+// exactly once.
+template <std::size_t N>
+constexpr bool IsClassOrder(const ClassId (&order)[N]) {
   std::array<int, kClasses.size()> seen{};
   for (ClassId id : order) {
     if (Index(id) >= seen.size() || seen[Index(id)]++ != 0) return false;
   }
-  return true;
+  return N == kClasses.size();
 }
 
 namespace class_table_checks {
 constexpr bool IdsFollowTheTable() {
   for (std::size_t i = 0; i < kClasses.size(); ++i) {
     if (Index(kClasses[i].id) != i) return false;
+  }
+  return true;
+}
+constexpr bool FieldsAreFilled() {
+  for (const ClassInfo& info : kClasses) {
+    for (std::string_view field : {info.name, info.window, info.caption, info.portrait, info.animationFile,
+                                   info.animationTag, info.generatorOption}) {
+      if (field.empty()) return false;
+    }
   }
   return true;
 }
@@ -121,6 +140,7 @@ constexpr bool KeysAreUnique() {
 }
 }  // namespace class_table_checks
 static_assert(class_table_checks::IdsFollowTheTable(), "each class stands at the place of its ClassId");
+static_assert(class_table_checks::FieldsAreFilled(), "every class fills every field");
 static_assert(class_table_checks::KeysAreUnique(), "window names, class names and tree codes are unique");
 
 }  // namespace korvinth

@@ -16,8 +16,8 @@ namespace {
 
 // The order the planner has always asked in; the program keeps one class
 // window loaded at a time, so it seldom decides anything.
-constexpr ClassOrder kLookupOrder{ClassId::Necromancer, ClassId::Sorceress, ClassId::Paladin,
-                                  ClassId::Barbarian, ClassId::Amazon};
+constexpr ClassId kLookupOrder[] = {ClassId::Necromancer, ClassId::Sorceress, ClassId::Paladin,
+                                    ClassId::Barbarian, ClassId::Amazon};
 static_assert(IsClassOrder(kLookupOrder));
 
 }  // namespace

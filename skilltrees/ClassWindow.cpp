@@ -45,8 +45,8 @@ const QString ClassWindow::kResetHover = QStringLiteral("Reset all skills to sta
 const QString ClassWindow::kChangeClassHover = [] {
   // Paladin comes before Necromancer here, apart from every other list of
   // the classes; the hover has always read so.
-  constexpr ClassOrder kHoverOrder{ClassId::Amazon, ClassId::Barbarian, ClassId::Paladin,
-                                   ClassId::Necromancer, ClassId::Sorceress};
+  constexpr ClassId kHoverOrder[] = {ClassId::Amazon, ClassId::Barbarian, ClassId::Paladin,
+                                     ClassId::Necromancer, ClassId::Sorceress};
   static_assert(IsClassOrder(kHoverOrder));
   QString text = QStringLiteral("Change the type of character you are.");
   for (ClassId id : kHoverOrder)
