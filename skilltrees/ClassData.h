@@ -6,9 +6,9 @@
 // the client area.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <span>
 #include <string_view>
 #include <tuple>
@@ -121,9 +121,9 @@ extern const ClassDef kSorceress;
 
 // The data of each class of the table, in the table's order; the classes'
 // tests check that each holds its class's tree codes.
-inline constexpr std::array<const ClassDef*, kClasses.size()> kClassDefs{&kAmazon, &kBarbarian, &kNecromancer,
-                                                                         &kPaladin, &kSorceress};
-static_assert(std::ranges::find(kClassDefs, nullptr) == kClassDefs.end(), "every class has its data");
+inline constexpr const ClassDef* kClassDefs[] = {&kAmazon, &kBarbarian, &kNecromancer, &kPaladin,
+                                                 &kSorceress};
+static_assert(std::size(kClassDefs) == kClasses.size(), "every class has its data");
 
 constexpr const ClassDef& ClassDefOf(ClassId id) { return *kClassDefs[Index(id)]; }
 
