@@ -172,8 +172,7 @@ void StartWindow::Form_Load() {
   mod_Misc.BookOfSkillUses = 0;
   mod_Misc.DeathOfIzualUses = 0;
   mod_Misc.RandomRunning = kFalse;
-  // DenOfEvilUses and the Izual item's caption are left alone, as the load has
-  // always left them: it runs once a run, while both are still at their start.
+  // DenOfEvilUses and the Izual caption are left as they are, on purpose: the load runs once, at start.
   QuestItem(Quest::BookOfSkill).SetCaption(*QuestCaption(Quest::BookOfSkill, 0, Writer::Window));
   QuestItem(Quest::DenOfEvil).SetCaption(*QuestCaption(Quest::DenOfEvil, 0, Writer::Window));
 

@@ -52,8 +52,7 @@ void UseQuest(Quest quest) {
 }  // namespace
 
 MenuWindow::MenuWindow() : Form("frm_Menu") {
-  // The popup menus' holder keeps the default caption it was first given;
-  // kept as it is.
+  // The popup menus' holder keeps the default caption it was first given, on purpose.
   SetCaption(QStringLiteral("Form1"));
   mnu_ReservePoint.onClick = [] { ReserveSkillPoint(); };
   mnu_UseReserve.onClick = [] { UseReservedPoint(); };

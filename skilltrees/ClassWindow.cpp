@@ -20,6 +20,7 @@ namespace korvinth {
 
 namespace {
 
+// One global reference a class, under the class's window name, in the table's order.
 template <std::size_t... I>
 std::array<forms::FormRef<ClassWindow>, sizeof...(I)> MakeClassWindowRefs(std::index_sequence<I...>) {
   return {forms::FormRef<ClassWindow>(std::string(kClasses[I].window),
@@ -43,8 +44,7 @@ forms::FormRef<ClassWindow>& frm_Sorceress = g_classWindows[Index(ClassId::Sorce
 const QString ClassWindow::kSaveHover = QStringLiteral("Save your character To a text file.");
 const QString ClassWindow::kResetHover = QStringLiteral("Reset all skills to starting value.");
 const QString ClassWindow::kChangeClassHover = [] {
-  // Paladin comes before Necromancer here, apart from every other list of
-  // the classes; the hover has always read so.
+  // Paladin before Necromancer, unlike the table; the hover has always read so.
   constexpr ClassId kHoverOrder[] = {ClassId::Amazon, ClassId::Barbarian, ClassId::Paladin,
                                      ClassId::Necromancer, ClassId::Sorceress};
   static_assert(IsClassOrder(kHoverOrder));
@@ -621,15 +621,13 @@ void ClassWindow::DistributeRandomPoints() {
     }
     if (mod_Misc.RandomPointsLeft == 0 || platform.Ending()) {
       mod_Misc.RandomClassRoll = 0;
-      // N points make level N + 1: the last one is taken back on purpose, so
-      // the plan ends at the level asked for.
+      // N points make level N + 1; the last is taken back on purpose, to end at level N.
       lbl_UndoLast_Click();
       return;
     }
     platform.DoEvents();
     const int draw = RandomWhole(30, 1);  // 1 to 30
-    // 9, 10 and 11 of the 30 draws for the left, middle and right trees;
-    // the uneven split is kept on purpose.
+    // 9, 10 and 11 of the 30 draws go left, middle and right; the uneven split is kept on purpose.
     const int bucket = draw < 10 ? 0 : (draw < 20 ? 1 : 2);
     // Index 9 is never drawn: 9 values, 0 to 8.
     mod_Misc.RandomSkillIndex = static_cast<std::int16_t>(RandomWhole(9, 0));
