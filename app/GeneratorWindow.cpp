@@ -19,14 +19,14 @@ namespace {
 const QString kLevelError = QStringLiteral("Level must be 0 - 75");
 const QString kEntryError = QStringLiteral("Entry Error");
 
-struct ClassWindowOf {
-  const char* className;
-  forms::FormRefBase* window;
-};
-const ClassWindowOf kClassWindows[] = {
-    {"Amazon", &frm_AmazonSkill}, {"Barbarian", &frm_BarbarianSkill}, {"Necromancer", &frm_NecroSkill},
-    {"Paladin", &frm_Paladin},    {"Sorceress", &frm_Sorceress},
-};
+// The options in the table's order from the top, then "Random", 315 twips apart.
+constexpr int kFirstOptionTop = 330;
+constexpr int kOptionSpacing = 315;
+
+// The tab order runs Sorceress before Paladin, as it always has.
+constexpr ClassId kOptionTabOrder[] = {ClassId::Amazon, ClassId::Barbarian, ClassId::Necromancer,
+                                       ClassId::Sorceress, ClassId::Paladin};
+static_assert(IsClassOrder(kOptionTabOrder));
 
 // Whether the level box holds a level the generator takes: a number from 0 to 75.
 bool LevelInRange(const QString& text) {
@@ -41,7 +41,8 @@ void ShowStartWindowIfHidden() {
 }  // namespace
 
 QString ClassOfRoll(int roll) {
-  if (roll >= 1 && roll <= 999) return QString::fromLatin1(kClassWindows[(roll / 200)].className);
+  // 1 to 999 in shares of 200 (the first 199), in the table's order.
+  if (roll >= 1 && roll <= 999) return forms::Latin1Text(kClasses[roll * kClasses.size() / 1000].name);
   return QStringLiteral("Random");
 }
 
@@ -55,21 +56,22 @@ GeneratorWindow::GeneratorWindow() : Form("frm_RandomGenerator") {
       "QRadioButton::indicator { width: 8px; height: 8px; border: 1px solid rgb(191, 133, 49);"
       " border-radius: 5px; background: black; }"
       "QRadioButton::indicator:checked { background: rgb(234, 195, 92); }");
-  auto option = [&](const char* name, const char* caption, int top) {
-    auto* button = new forms::OptionButton(*this, name, QString::fromLatin1(caption), 1222, top, 1440, 285);
+  auto option = [&](std::string_view name, std::string_view caption, int top) {
+    auto* button =
+        new forms::OptionButton(*this, std::string(name), forms::Latin1Text(caption), 1222, top, 1440, 285);
     button->setFont(forms::MakeFont(forms::Face::Sans, 8.25));
     button->setStyleSheet(optionStyle);
     button->onKeyPress = [this](std::int16_t& key) { KeyPress(key); };
-    const QString className = QString::fromLatin1(caption);
+    const QString className = forms::Latin1Text(caption);
     button->onClick = [className] { mod_Misc.RandomClass = className; };
     return button;
   };
-  opt_Amazon = option("opt_Amazon", "Amazon", 330);
-  opt_Barbarian = option("opt_Barbarian", "Barbarian", 645);
-  opt_Necromancer = option("opt_Necromancer", "Necromancer", 960);
-  Opt_Paladin = option("Opt_Paladin", "Paladin", 1275);
-  opt_Sorceress = option("opt_Sorceress", "Sorceress", 1590);
-  opt_Random = option("opt_Random", "Random", 1905);
+  int top = kFirstOptionTop;
+  for (const ClassInfo& info : kClasses) {
+    opt_Class[Index(info.id)] = option(info.generatorOption, info.name, top);
+    top += kOptionSpacing;
+  }
+  opt_Random = option("opt_Random", "Random", top);
 
   forms::Label& upTo = AddLabel("Label1", 1305, 2325, 1275, 225);
   upTo.SetCaption(QStringLiteral("Up To This Level:"));
@@ -115,12 +117,12 @@ GeneratorWindow::GeneratorWindow() : Form("frm_RandomGenerator") {
     lbl_Cancel->SetForeColor(kGold);
   };
 
-  setTabOrder(opt_Random, opt_Amazon);
-  setTabOrder(opt_Amazon, opt_Barbarian);
-  setTabOrder(opt_Barbarian, opt_Necromancer);
-  setTabOrder(opt_Necromancer, opt_Sorceress);
-  setTabOrder(opt_Sorceress, Opt_Paladin);
-  setTabOrder(Opt_Paladin, txt_Level);
+  QWidget* previous = opt_Random;
+  for (ClassId id : kOptionTabOrder) {
+    setTabOrder(previous, opt_Class[Index(id)]);
+    previous = opt_Class[Index(id)];
+  }
+  setTabOrder(previous, txt_Level);
 }
 
 void GeneratorWindow::Form_Load() {
@@ -214,8 +216,8 @@ void GeneratorWindow::RandomCharGen() {
     return;
   }
   forms::FormRefBase* window = nullptr;
-  for (const ClassWindowOf& entry : kClassWindows) {
-    if (mod_Misc.RandomClass == QLatin1String(entry.className)) window = entry.window;
+  for (const ClassInfo& info : kClasses) {
+    if (mod_Misc.RandomClass == forms::Latin1Text(info.name)) window = &ClassWindowOf(info.id);
   }
   // The plan is made at once in a fresh window: an open class window, of this
   // class or another, is reset and closed first, as CHANGE CLASS would.

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/Classes.h"
 #include "forms/Control.h"
 #include "forms/Form.h"
 #include "forms/Widgets.h"
@@ -17,11 +18,13 @@ class GeneratorWindow : public forms::Form {
  public:
   GeneratorWindow();
 
-  forms::OptionButton* opt_Amazon = nullptr;
-  forms::OptionButton* opt_Barbarian = nullptr;
-  forms::OptionButton* opt_Necromancer = nullptr;
-  forms::OptionButton* Opt_Paladin = nullptr;
-  forms::OptionButton* opt_Sorceress = nullptr;
+  // The option of each class, in the table's order, and the same options by name.
+  std::array<forms::OptionButton*, kClasses.size()> opt_Class{};
+  forms::OptionButton*& opt_Amazon = opt_Class[Index(ClassId::Amazon)];
+  forms::OptionButton*& opt_Barbarian = opt_Class[Index(ClassId::Barbarian)];
+  forms::OptionButton*& opt_Necromancer = opt_Class[Index(ClassId::Necromancer)];
+  forms::OptionButton*& Opt_Paladin = opt_Class[Index(ClassId::Paladin)];
+  forms::OptionButton*& opt_Sorceress = opt_Class[Index(ClassId::Sorceress)];
   forms::OptionButton* opt_Random = nullptr;
   forms::TextBox* txt_Level = nullptr;
   forms::Label* lbl_Cancel = nullptr;

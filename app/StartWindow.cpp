@@ -2,7 +2,10 @@
 
 #include <QDir>
 #include <QShowEvent>
+#include <iterator>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "app/GeneratorWindow.h"
 #include "app/GifFrames.h"
@@ -50,20 +53,17 @@ void TakeDelay(forms::Timer& timer, const forms::Image* frame) {
 struct PortraitPlace {
   int imgLeft, imgTop, lblLeft, lblTop, lblWidth;
 };
-constexpr PortraitPlace kPlaces[5] = {
+constexpr PortraitPlace kPlaces[] = {
     {435, 3465, 525, 5730, 1515},   {2805, 4410, 2805, 6720, 1845}, {5085, 4995, 4980, 7110, 2310},
     {7425, 4425, 7650, 6720, 1425}, {9735, 3465, 9795, 5730, 1695},
 };
+static_assert(std::size(kPlaces) == kClasses.size(), "a place for each class, left to right");
+
+std::string Std(std::string_view text) { return std::string(text); }
 
 }  // namespace
 
-StartWindow::StartWindow()
-    : Form("frm_MainSelect"),
-      portraits{{{"Amazon", "Amazon", "amazonmove.gif", &frm_AmazonSkill, nullptr},
-                 {"Barbarian", "Barbarian", "barbarianmove.gif", &frm_BarbarianSkill, nullptr},
-                 {"Necromancer", "Necro", "necromancermove.gif", &frm_NecroSkill, nullptr},
-                 {"Paladin", "Paladin", "paladinmove.gif", &frm_Paladin, nullptr},
-                 {"Sorceress", "Sorceress", "sorceressmove.gif", &frm_Sorceress, nullptr}}} {
+StartWindow::StartWindow() : Form("frm_MainSelect") {
   using forms::Face;
   SetCaption(QStringLiteral("Diablo II Korvinth"));
   SetClientSize(12000, 9000);
@@ -72,10 +72,11 @@ StartWindow::StartWindow()
   setWindowIcon(WindowIcon());
   SetMouseIcon(GauntletCursor());
 
-  auto label = [this](const char* name, int left, int top, int width, int height, const char* caption,
-                      const QFont& font, forms::Alignment alignment) -> forms::Label& {
+  auto label = [this](const std::string& name, int left, int top, int width, int height,
+                      std::string_view caption, const QFont& font,
+                      forms::Alignment alignment) -> forms::Label& {
     forms::Label& l = AddLabel(name, left, top, width, height);
-    l.SetCaption(QString::fromLatin1(caption));
+    l.SetCaption(forms::Latin1Text(caption));
     l.SetFont(font);
     l.SetForeColor(kGold);
     l.SetAlignment(alignment);
@@ -94,21 +95,21 @@ StartWindow::StartWindow()
   lbl_Close->onMouseMove = [this](const forms::MouseArgs&) { lbl_Close->SetForeColor(kGoldHighlight); };
   lbl_Close->onClick = [this] { lbl_Close_Click(); };
 
-  for (int i = 0; i < 5; ++i) {
+  for (int i = 0; i < static_cast<int>(portraits.size()); ++i) {
     Portrait& portrait = portraits[static_cast<std::size_t>(i)];
+    portrait.info = &kClasses[static_cast<std::size_t>(i)];
+    const ClassInfo& info = *portrait.info;
     const PortraitPlace& place = kPlaces[i];
-    const QString lower = QString::fromLatin1(portrait.className).toLower();
-    forms::Image& still =
-        AddImage("img_" + std::string(portrait.className) + "(0)", place.imgLeft, place.imgTop, 1830, 2520);
-    still.SetPicture(Picture("portrait_" + lower.toStdString()));
+    forms::Image& still = AddImage("img_" + Std(info.name) + "(0)", place.imgLeft, place.imgTop, 1830, 2520);
+    still.SetPicture(Picture(info.portrait));
     still.onMouseMove = [this, i](const forms::MouseArgs&) { ClassHover(i); };
     still.onMouseDown = [this, i](const forms::MouseArgs&) { ChooseClass(i, true); };
     portrait.img = std::make_unique<forms::ImageArray>(still);
-    portrait.lbl = &label(("lbl_" + std::string(portrait.className)).c_str(), place.lblLeft, place.lblTop,
-                          place.lblWidth, 285, portrait.className, bold12, forms::Alignment::Center);
+    portrait.lbl = &label("lbl_" + Std(info.name), place.lblLeft, place.lblTop, place.lblWidth, 285,
+                          info.name, bold12, forms::Alignment::Center);
     portrait.lbl->onMouseMove = [this, i](const forms::MouseArgs&) { ClassHover(i); };
     portrait.lbl->onMouseDown = [this, i](const forms::MouseArgs&) { ChooseClass(i, false); };
-    portrait.tim = &AddTimer(std::string("tim_Animate") + (i == 2 ? "Necro" : portrait.className), 0, true);
+    portrait.tim = &AddTimer("tim_Animate" + Std(info.animationTag), 0, true);
     portrait.tim->onTimer = [this, i] { AnimationTick(i); };
   }
 
@@ -175,6 +176,7 @@ void StartWindow::Form_Load() {
   mod_Misc.BookOfSkillUses = 0;
   mod_Misc.DeathOfIzualUses = 0;
   mod_Misc.RandomRunning = kFalse;
+  // DenOfEvilUses and the Izual caption are left as they are, on purpose: the load runs once, at start.
   QuestItem(Quest::BookOfSkill).SetCaption(*QuestCaption(Quest::BookOfSkill, 0, Writer::Window));
   QuestItem(Quest::DenOfEvil).SetCaption(*QuestCaption(Quest::DenOfEvil, 0, Writer::Window));
 
@@ -186,16 +188,16 @@ void StartWindow::Form_Load() {
   AddFocusHolders();
   if (platform.Ending()) return;
   const QDir folder(platform.AppPath());
-  for (int i = 0; i < 5; ++i) {
-    Portrait& portrait = portraits[static_cast<std::size_t>(i)];
-    if (LoadGifFrames(folder.filePath(QString::fromLatin1(portrait.file)), *portrait.img)) {
+  for (Portrait& portrait : portraits) {
+    if (LoadGifFrames(folder.filePath(forms::Latin1Text(portrait.info->animationFile)), *portrait.img)) {
       AnimFrame = 0;
       TakeDelay(*portrait.tim, portrait.img->Element(0));
       portrait.tim->SetEnabled(false);
     }
     if (platform.Ending()) return;
-    if (i == 0) lbl_Loading->SetCaption(QStringLiteral("Loading Images.."));
-    if (i == 2) lbl_Loading->SetCaption(QStringLiteral("Loading Images..."));
+    if (portrait.info->id == ClassId::Amazon) lbl_Loading->SetCaption(QStringLiteral("Loading Images.."));
+    if (portrait.info->id == ClassId::Necromancer)
+      lbl_Loading->SetCaption(QStringLiteral("Loading Images..."));
   }
   lbl_Loading->SetVisible(false);
 }
@@ -236,7 +238,7 @@ void StartWindow::lbl_Random_MouseMove() {
 // Choices and exits -----------------------------------------------------------
 
 void StartWindow::ChooseClass(int index, bool byPortrait) {
-  ShowClassWindow(*portraits[static_cast<std::size_t>(index)].window);
+  ShowClassWindow(ClassWindowOf(portraits[static_cast<std::size_t>(index)].info->id));
   // By its name label the class stays highlighted and animating.
   if (byPortrait) ResetHover(true);
 }
@@ -260,16 +262,17 @@ void StartWindow::Form_QueryClose() { lbl_Close_Click(); }
 // Animation -------------------------------------------------------------------
 
 void StartWindow::StartPortraitAnimation(int index) {
-  for (int i = 0; i < 5; ++i) {
+  for (int i = 0; i < static_cast<int>(portraits.size()); ++i) {
     if (i != index) portraits[static_cast<std::size_t>(i)].tim->SetEnabled(false);
   }
   Portrait& portrait = portraits[static_cast<std::size_t>(index)];
-  if (AnimClass == QLatin1String(portrait.tag)) return;
+  const QString tag = forms::Latin1Text(portrait.info->animationTag);
+  if (AnimClass == tag) return;
   AnimFrame = 0;
   // A portrait without frames has no delay to take: its timer stays at 0.
   TakeDelay(*portrait.tim, portrait.img->Element(0));
   portrait.tim->SetEnabled(true);
-  AnimClass = QString::fromLatin1(portrait.tag);
+  AnimClass = tag;
 }
 
 void StartWindow::ResetPortraits() {

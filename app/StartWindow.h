@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/Classes.h"
 #include "forms/Control.h"
 #include "forms/Form.h"
 #include "forms/ImageArray.h"
@@ -20,17 +21,14 @@ class StartWindow : public forms::Form {
  public:
   StartWindow();
 
-  // One class of the start window: portrait, name label, timer and tag.
+  // One class of the start window: portrait, name label and timer.
   struct Portrait {
-    const char* className;       // "Amazon"
-    const char* tag;             // animation tag: "Amazon", "Barbarian", "Necro", ...
-    const char* file;            // portrait file in the program's folder
-    forms::FormRefBase* window;  // the class window
+    const ClassInfo* info = nullptr;  // its name, portrait files and animation tag
     std::unique_ptr<forms::ImageArray> img;
     forms::Label* lbl = nullptr;
     forms::Timer* tim = nullptr;
   };
-  std::array<Portrait, 5> portraits;  // Amazon, Barbarian, Necromancer, Paladin, Sorceress
+  std::array<Portrait, kClasses.size()> portraits;  // in the table's order, left to right
 
   forms::Label* lbl_Title = nullptr;
   forms::Label* lbl_Close = nullptr;

@@ -11,11 +11,9 @@ namespace korvinth {
 void RegisterWindows() {
   // Naming each reference here also keeps every window in the program,
   // whatever the linker would otherwise drop from the static libraries.
-  forms::FormRefBase* const windows[] = {
-      &frm_MainSelect,  &frm_RandomGenerator, &frm_Menu,    &frm_SkillStats, &frm_NecroSkill,
-      &frm_AmazonSkill, &frm_BarbarianSkill,  &frm_Paladin, &frm_Sorceress,
-  };
+  forms::FormRefBase* const windows[] = {&frm_MainSelect, &frm_RandomGenerator, &frm_Menu, &frm_SkillStats};
   for (forms::FormRefBase* window : windows) forms::FormRefBase::Register(*window);
+  for (const ClassInfo& info : kClasses) forms::FormRefBase::Register(ClassWindowOf(info.id));
 }
 
 }  // namespace korvinth

@@ -2,11 +2,11 @@
 
 #include <QFile>
 #include <climits>
-#include <string_view>
 
 #include "core/Misc.h"
 #include "core/PlannerWindow.h"
 #include "core/ReplaceFile.h"
+#include "forms/Convert.h"
 #include "forms/Services.h"
 #include "forms/Widgets.h"
 
@@ -14,17 +14,6 @@ namespace korvinth {
 namespace {
 
 const QString kRule = QString(45, u'-');
-
-// The class line of each class window, in the order the windows are asked for.
-struct ClassLine {
-  std::string_view window;
-  const char* line;
-};
-constexpr ClassLine kClassLines[] = {
-    {"frm_NecroSkill", "Class: Necromancer"}, {"frm_Sorceress", "Class: Sorceress"},
-    {"frm_Paladin", "Class: Paladin"},        {"frm_BarbarianSkill", "Class: Barbarian"},
-    {"frm_AmazonSkill", "Class: Amazon"},
-};
 
 // The error box of a failed export: the number, a line break, the description.
 void ShowExportError(int number, const QString& description) {
@@ -80,16 +69,10 @@ void SaveCharacter() {
                                  QStringLiteral("Character Name"), QStringLiteral("Character"));
   if (!answer) return;  // cancelled: nothing is written and nothing shown
 
-  PlannerWindow* window = nullptr;
-  QString classLine;
-  for (const ClassLine& entry : kClassLines) {
-    window = LoadedClassWindow(entry.window);
-    if (window) {
-      classLine = QString::fromLatin1(entry.line);
-      break;
-    }
-  }
-  if (!window) return;
+  const ClassInfo* loaded = LoadedClass();
+  if (!loaded) return;
+  PlannerWindow* window = LoadedClassWindow(loaded->window);
+  const QString classLine = QStringLiteral("Class: ") + forms::Latin1Text(loaded->name);
   forms::ListBox& history = window->History();
 
   if (!IsValidCharacterName(*answer)) {

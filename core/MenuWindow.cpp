@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/Classes.h"
 #include "core/Misc.h"
 #include "core/Notices.h"
 #include "core/PlannerWindow.h"
@@ -17,33 +18,17 @@ forms::FormRef<MenuWindow> frm_Menu{"frm_Menu"};
 
 namespace {
 
-// The fifteen tree codes in the order they are compared, with their windows.
-struct TreeWindow {
-  std::string_view code;
-  std::string_view window;
-};
-
-constexpr TreeWindow kTreeWindows[] = {
-    {"NecroCurse", "frm_NecroSkill"},   {"NecroBone", "frm_NecroSkill"},
-    {"NecroSummon", "frm_NecroSkill"},  {"BarBarCM", "frm_BarbarianSkill"},
-    {"BarBarWC", "frm_BarbarianSkill"}, {"BarBarCS", "frm_BarbarianSkill"},
-    {"AmazonJS", "frm_AmazonSkill"},    {"AmazonPM", "frm_AmazonSkill"},
-    {"AmazonBC", "frm_AmazonSkill"},    {"SorcCold", "frm_Sorceress"},
-    {"SorcLight", "frm_Sorceress"},     {"SorcFire", "frm_Sorceress"},
-    {"PaladinDef", "frm_Paladin"},      {"PaladinOff", "frm_Paladin"},
-    {"PaladinCom", "frm_Paladin"},
-};
-
 // The class window of the right-clicked tree through its global reference,
 // created when it is not loaded; nullptr for an unknown code.
 PlannerWindow* WindowOfCurrentTree(std::string_view* code = nullptr) {
   const QByteArray tree = mod_Misc.CurrentTree.toUtf8();
-  for (const TreeWindow& entry : kTreeWindows) {
-    if (std::string_view(tree.constData(), static_cast<std::size_t>(tree.size())) != entry.code) {
-      continue;
+  const std::string_view current(tree.constData(), static_cast<std::size_t>(tree.size()));
+  for (const ClassInfo& info : kClasses) {
+    for (std::string_view treeCode : info.trees) {
+      if (current != treeCode) continue;
+      if (code) *code = treeCode;
+      return dynamic_cast<PlannerWindow*>(&forms::FormRefBase::Require(info.window).Get());
     }
-    if (code) *code = entry.code;
-    return dynamic_cast<PlannerWindow*>(&forms::FormRefBase::Require(entry.window).Get());
   }
   return nullptr;
 }
@@ -67,6 +52,7 @@ void UseQuest(Quest quest) {
 }  // namespace
 
 MenuWindow::MenuWindow() : Form("frm_Menu") {
+  // The popup menus' holder keeps the default caption it was first given, on purpose.
   SetCaption(QStringLiteral("Form1"));
   mnu_ReservePoint.onClick = [] { ReserveSkillPoint(); };
   mnu_UseReserve.onClick = [] { UseReservedPoint(); };

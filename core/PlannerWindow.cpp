@@ -12,11 +12,26 @@ PlannerWindow* LoadedClassWindow(std::string_view name) {
   return dynamic_cast<PlannerWindow*>(FindLoadedForm(name));
 }
 
-PlannerWindow* LoadedClassWindow() {
-  for (std::string_view name : kClassWindowNames) {
-    if (PlannerWindow* window = LoadedClassWindow(name)) return window;
+namespace {
+
+// The order the planner has always asked in; the program keeps one class
+// window loaded at a time, so it seldom decides anything.
+constexpr ClassId kLookupOrder[] = {ClassId::Necromancer, ClassId::Sorceress, ClassId::Paladin,
+                                    ClassId::Barbarian, ClassId::Amazon};
+static_assert(IsClassOrder(kLookupOrder));
+
+}  // namespace
+
+const ClassInfo* LoadedClass() {
+  for (ClassId id : kLookupOrder) {
+    if (LoadedClassWindow(ClassOf(id).window)) return &ClassOf(id);
   }
   return nullptr;
+}
+
+PlannerWindow* LoadedClassWindow() {
+  const ClassInfo* loaded = LoadedClass();
+  return loaded ? LoadedClassWindow(loaded->window) : nullptr;
 }
 
 void ShowLevel(PlannerWindow& window, const QString& pointsText) {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/Classes.h"
+
 namespace forms {
 class Label;
 class ListBox;
@@ -31,10 +33,9 @@ class PlannerWindow {
   virtual void TreeClick(std::string_view treeCode, std::int16_t index) = 0;
 };
 
-// The class windows by name, in the order the planner asks for them.
-inline constexpr std::string_view kClassWindowNames[] = {"frm_NecroSkill", "frm_Sorceress", "frm_Paladin",
-                                                         "frm_BarbarianSkill", "frm_AmazonSkill"};
-
+// The class of the first loaded class window, in the order the planner asks
+// for them, or nullptr.
+const ClassInfo* LoadedClass();
 // The first loaded class window in that order, or nullptr.
 PlannerWindow* LoadedClassWindow();
 // The loaded class window of this name, or nullptr.

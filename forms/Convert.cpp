@@ -54,4 +54,8 @@ int CaptionValue(const QString& caption) {
   return value ? *value : 0;
 }
 
+QString Latin1Text(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 }  // namespace forms

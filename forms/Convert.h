@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace forms {
 
@@ -31,5 +32,8 @@ std::optional<std::int16_t> ToInt16(const QString& text);
 // The whole-number value of a point label's caption ("0" to "20"); 0 for a
 // caption that is not a number, which no label of ours ever holds.
 int CaptionValue(const QString& caption);
+
+// A text of the program's constant tables, which are Latin-1.
+QString Latin1Text(std::string_view text);
 
 }  // namespace forms

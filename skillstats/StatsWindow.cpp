@@ -1,8 +1,12 @@
 #include "skillstats/StatsWindow.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
+#include <string_view>
 
 #include "assets/Pictures.h"
+#include "core/Classes.h"
 #include "core/Colors.h"
 #include "core/Misc.h"
 #include "forms/Fonts.h"
@@ -24,12 +28,12 @@ constexpr int kLevelTops[4] = {945, 2625, 4290, 5955};
 constexpr int kValueTops[4] = {1215, 2880, 4545, 6210};
 constexpr char kRowLetters[4] = {'A', 'B', 'C', 'D'};
 
-// The table procedures in the order the tree codes are compared.
+// The table procedure of each tree code.
 struct TreeTable {
-  const char* code;
+  std::string_view code;
   StatsWindow::TableProcedure procedure;
 };
-const TreeTable kTreeTables[] = {
+constexpr TreeTable kTreeTables[] = {
     {"NecroCurse", &StatsWindow::Necro_Curse},   {"NecroBone", &StatsWindow::Necro_Bone},
     {"NecroSummon", &StatsWindow::Necro_Summon}, {"BarBarCM", &StatsWindow::BarBar_CM},
     {"BarBarWC", &StatsWindow::BarBar_WC},       {"BarBarCS", &StatsWindow::BarBar_CS},
@@ -39,6 +43,19 @@ const TreeTable kTreeTables[] = {
     {"PaladinDef", &StatsWindow::Paladin_Def},   {"PaladinOff", &StatsWindow::Paladin_Off},
     {"PaladinCom", &StatsWindow::Paladin_Com},
 };
+
+// Every tree of the table of the classes has exactly one procedure here.
+constexpr bool EveryTreeHasOneTable() {
+  std::size_t trees = 0;
+  for (const ClassInfo& info : kClasses) {
+    for (std::string_view code : info.trees) {
+      ++trees;
+      if (std::ranges::count(kTreeTables, code, &TreeTable::code) != 1) return false;
+    }
+  }
+  return trees == std::size(kTreeTables);
+}
+static_assert(EveryTreeHasOneTable(), "each tree code of the classes has one statistics table");
 
 QString Text(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -122,7 +139,7 @@ void StatsWindow::Form_Load() {
 
 StatsWindow::TableProcedure StatsWindow::ProcedureFor(const QString& treeCode) {
   for (const TreeTable& entry : kTreeTables) {
-    if (treeCode == QLatin1String(entry.code)) return entry.procedure;
+    if (treeCode == Text(entry.code)) return entry.procedure;
   }
   return nullptr;
 }

@@ -8,8 +8,12 @@
 
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <span>
 #include <string_view>
+#include <tuple>
+
+#include "core/Classes.h"
 
 namespace korvinth {
 
@@ -90,10 +94,9 @@ struct Placement {
   TwipsRect rect;
 };
 
+// A class's window; its names and tree codes stand in the table of the
+// classes (core/Classes.h).
 struct ClassDef {
-  std::string_view formName;           // "frm_NecroSkill"
-  std::string_view className;          // "Necromancer": lbl_Char and the export's class line
-  std::string_view caption;            // "Diablo II Korvinth (Necromancer)"
   bool charCentred = false;            // lbl_Char alignment
   std::string_view commandColumnName;  // "img_ButtonBack" or "img_MenuBack"
   std::string_view bottomPanelName;    // "Image12" or "Image10"
@@ -101,7 +104,7 @@ struct ClassDef {
   std::array<Band, 6> bands{};
   // Panels left, middle, right: also the random buckets 1, 2, 3 and the order
   // in which undo tests the trees.
-  std::array<TreeDef, 3> trees{};
+  std::array<TreeDef, std::tuple_size_v<decltype(ClassInfo::trees)>> trees{};
   std::span<const Connector> connectors;
   std::span<const Arrowhead> arrowheads;
   std::span<const Placement> placements;
@@ -115,5 +118,13 @@ extern const ClassDef kAmazon;
 extern const ClassDef kBarbarian;
 extern const ClassDef kPaladin;
 extern const ClassDef kSorceress;
+
+// The data of each class of the table, in the table's order; the classes'
+// tests check that each holds its class's tree codes.
+inline constexpr const ClassDef* kClassDefs[] = {&kAmazon, &kBarbarian, &kNecromancer, &kPaladin,
+                                                 &kSorceress};
+static_assert(std::size(kClassDefs) == kClasses.size(), "every class has its data");
+
+constexpr const ClassDef& ClassDefOf(ClassId id) { return *kClassDefs[Index(id)]; }
 
 }  // namespace korvinth

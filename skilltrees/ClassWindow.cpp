@@ -18,20 +18,39 @@
 
 namespace korvinth {
 
-forms::FormRef<ClassWindow> frm_NecroSkill{"frm_NecroSkill", [] { return new ClassWindow(kNecromancer); }};
-forms::FormRef<ClassWindow> frm_AmazonSkill{"frm_AmazonSkill", [] { return new ClassWindow(kAmazon); }};
-forms::FormRef<ClassWindow> frm_BarbarianSkill{"frm_BarbarianSkill",
-                                               [] { return new ClassWindow(kBarbarian); }};
-forms::FormRef<ClassWindow> frm_Paladin{"frm_Paladin", [] { return new ClassWindow(kPaladin); }};
-forms::FormRef<ClassWindow> frm_Sorceress{"frm_Sorceress", [] { return new ClassWindow(kSorceress); }};
+namespace {
 
+// One global reference a class, under the class's window name, in the table's order.
+template <std::size_t... I>
+std::array<forms::FormRef<ClassWindow>, sizeof...(I)> MakeClassWindowRefs(std::index_sequence<I...>) {
+  return {forms::FormRef<ClassWindow>(std::string(kClasses[I].window),
+                                      [] { return new ClassWindow(kClasses[I].id); })...};
+}
+
+std::array<forms::FormRef<ClassWindow>, kClasses.size()> g_classWindows =
+    MakeClassWindowRefs(std::make_index_sequence<kClasses.size()>());
+
+}  // namespace
+
+forms::FormRef<ClassWindow>& ClassWindowOf(ClassId id) { return g_classWindows[Index(id)]; }
+
+forms::FormRef<ClassWindow>& frm_NecroSkill = g_classWindows[Index(ClassId::Necromancer)];
+forms::FormRef<ClassWindow>& frm_AmazonSkill = g_classWindows[Index(ClassId::Amazon)];
+forms::FormRef<ClassWindow>& frm_BarbarianSkill = g_classWindows[Index(ClassId::Barbarian)];
+forms::FormRef<ClassWindow>& frm_Paladin = g_classWindows[Index(ClassId::Paladin)];
+forms::FormRef<ClassWindow>& frm_Sorceress = g_classWindows[Index(ClassId::Sorceress)];
+
+// "To" keeps its capital, as the hover has always shown it.
 const QString ClassWindow::kSaveHover = QStringLiteral("Save your character To a text file.");
 const QString ClassWindow::kResetHover = QStringLiteral("Reset all skills to starting value.");
 const QString ClassWindow::kChangeClassHover = [] {
+  // Paladin before Necromancer, unlike the table; the hover has always read so.
+  constexpr ClassId kHoverOrder[] = {ClassId::Amazon, ClassId::Barbarian, ClassId::Paladin,
+                                     ClassId::Necromancer, ClassId::Sorceress};
+  static_assert(IsClassOrder(kHoverOrder));
   QString text = QStringLiteral("Change the type of character you are.");
-  for (const char* name : {"Amazon", "Barbarian", "Paladin", "Necromancer", "Sorceress"}) {
-    text += QStringLiteral("\r\n          ") + QLatin1String(name);
-  }
+  for (ClassId id : kHoverOrder)
+    text += QStringLiteral("\r\n          ") + forms::Latin1Text(ClassOf(id).name);
   return text;
 }();
 const QString ClassWindow::kUndoLastHover = QStringLiteral("Remove last skill point saved.");
@@ -55,6 +74,17 @@ QString Text(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The name of a control array's element: "img_NecroCurse(3)". Appending
+// piece by piece also spares GCC 12 a false -Wrestrict alarm inside the
+// standard library's string insert.
+std::string ElementName(const std::string& array, int index) {
+  std::string name = array;
+  name += '(';
+  name += std::to_string(index);
+  name += ')';
+  return name;
+}
+
 // 16-bit arithmetic of the undo: a result outside the range is a run-time
 // fault that ends the handler, leaving the value as it was.
 bool Add16(std::int16_t& value, int delta) {
@@ -69,8 +99,9 @@ bool Add16(std::int16_t& value, int delta) {
 
 }  // namespace
 
-ClassWindow::ClassWindow(const ClassDef& data) : Form(std::string(data.formName)), data_(data) {
-  SetCaption(Text(data.caption));
+ClassWindow::ClassWindow(ClassId id, const ClassDef& data)
+    : Form(std::string(ClassOf(id).window)), class_(ClassOf(id)), data_(data) {
+  SetCaption(Text(class_.caption));
   SetClientSize(12000, 9000);
   SetBackColor(Qt::black);
   setWindowIcon(WindowIcon());
@@ -144,7 +175,7 @@ void ClassWindow::BuildFrame() {
   }
 
   lbl_Char = &AddLabel("lbl_Char", 915, 5265, 2175, 285);
-  lbl_Char->SetCaption(Text(data_.className));
+  lbl_Char->SetCaption(Text(class_.name));
   lbl_Char->SetFont(forms::MakeFont(Face::Display, 12, 900));
   lbl_Char->SetForeColor(kWhite);
   lbl_Char->SetAlignment(data_.charCentred ? forms::Alignment::Center : forms::Alignment::Left);
@@ -211,8 +242,8 @@ void ClassWindow::BuildTrees() {
     const std::string array(tree.def->arrayName);
     for (int i = 0; i < 10; ++i) {
       const SkillDef& skill = tree.def->skills[i];
-      const std::string index = "(" + std::to_string(i) + ")";
-      forms::Image& icon = AddImage("img_" + array + index, skill.icon.left, skill.icon.top, 540, 555);
+      forms::Image& icon =
+          AddImage(ElementName("img_" + array, i), skill.icon.left, skill.icon.top, 540, 555);
       icon.SetStretch(true);
       icon.SetPicture(SkillIcon(tree.def->code, i));
       icon.SetToolTipText(Text(skill.tooltip));
@@ -227,8 +258,8 @@ void ClassWindow::BuildTrees() {
     }
     for (int i = 0; i < 10; ++i) {
       const SkillDef& skill = tree.def->skills[i];
-      forms::Label& points = AddLabel("lbl_" + array + "(" + std::to_string(i) + ")", skill.label.left,
-                                      skill.label.top, 225, 225);
+      forms::Label& points =
+          AddLabel(ElementName("lbl_" + array, i), skill.label.left, skill.label.top, 225, 225);
       points.SetCaption(QStringLiteral("0"));
       points.SetFont(forms::MakeFont(forms::Face::Arial, 8.25, 700));
       points.SetForeColor(kPointBrown);
@@ -268,8 +299,8 @@ void ClassWindow::ApplyPlacements() {
     forms::Control* control = ControlNamed(std::string(placement.control));
     // A name the window does not have is a slip in the class's data.
     if (!control) {
-      qFatal("%.*s places a control it does not have: %.*s", static_cast<int>(data_.formName.size()),
-             data_.formName.data(), static_cast<int>(placement.control.size()), placement.control.data());
+      qFatal("%.*s places a control it does not have: %.*s", static_cast<int>(class_.window.size()),
+             class_.window.data(), static_cast<int>(placement.control.size()), placement.control.data());
     }
     control->Move(r.left, r.top, r.width ? r.width : control->Width(),
                   r.height ? r.height : control->Height());
@@ -304,6 +335,7 @@ void ClassWindow::Form_Load() {
   // negative count would never reach 0, so it starts nothing.
   if (mod_Misc.RandomClassRoll != 0 && mod_Misc.RandomPointsLeft > 0) {
     mod_Misc.LastClickRefused = kFalse;
+    // Exactly nine passes of the event loop before the fill, as it has always had.
     for (int pass = 0; pass < 9; ++pass) forms::services().DoEvents();
     DistributeRandomPoints();
   }
@@ -419,6 +451,7 @@ void ClassWindow::Refuse() {
     if (!QuestPending(quest)) continue;
     std::int16_t& uses = QuestUses(quest);
     --uses;
+    // Izual's count has never had the range guard of the other two; kept so.
     const bool guarded = quest != Quest::DeathOfIzual;
     if (guarded && (uses < 0 || uses > QuestMaxUses(quest))) {
       ShowQuestLimitMessage();
@@ -437,6 +470,7 @@ void ClassWindow::Refuse() {
 
 void ClassWindow::CompletionCheck() {
   if (!mod_Misc.RandomRunning || mod_Misc.RandomPointsLeft != 0) return;
+  // "Charater" is the message's own spelling; kept.
   forms::services().MsgBox(
       QStringLiteral("Random Charater Generator has completed.\r\nHave fun trying to win with it."),
       forms::kOkOnly | forms::kInformation, QStringLiteral("Generation Complete"));
@@ -591,11 +625,13 @@ void ClassWindow::DistributeRandomPoints() {
     }
     if (mod_Misc.RandomPointsLeft == 0 || platform.Ending()) {
       mod_Misc.RandomClassRoll = 0;
+      // N points make level N + 1; the last is taken back on purpose, to end at level N.
       lbl_UndoLast_Click();
       return;
     }
     platform.DoEvents();
     const int draw = RandomWhole(30, 1);  // 1 to 30
+    // 9, 10 and 11 of the 30 draws go left, middle and right; the uneven split is kept on purpose.
     const int bucket = draw < 10 ? 0 : (draw < 20 ? 1 : 2);
     // Index 9 is never drawn: 9 values, 0 to 8.
     mod_Misc.RandomSkillIndex = static_cast<std::int16_t>(RandomWhole(9, 0));
@@ -608,12 +644,11 @@ void ClassWindow::DistributeRandomPoints() {
 // One class window at a time ---------------------------------------------------
 
 void CloseClassWindows(const forms::FormRefBase* keep) {
-  for (forms::FormRef<ClassWindow>* ref :
-       {&frm_NecroSkill, &frm_AmazonSkill, &frm_BarbarianSkill, &frm_Paladin, &frm_Sorceress}) {
-    if (ref == keep) continue;
-    if (ClassWindow* window = ref->Loaded()) {
+  for (forms::FormRef<ClassWindow>& ref : g_classWindows) {
+    if (&ref == keep) continue;
+    if (ClassWindow* window = ref.Loaded()) {
       window->lbl_Reset_Click();
-      ref->Unload();
+      ref.Unload();
     }
   }
 }

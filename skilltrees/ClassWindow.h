@@ -19,8 +19,11 @@ namespace korvinth {
 
 class ClassWindow : public forms::Form, public PlannerWindow {
  public:
-  explicit ClassWindow(const ClassDef& data);
+  explicit ClassWindow(ClassId id) : ClassWindow(id, ClassDefOf(id)) {}
+  // The class's window built from other data (a test's changed copy).
+  ClassWindow(ClassId id, const ClassDef& data);
 
+  const ClassInfo& Class() const { return class_; }
   const ClassDef& Data() const { return data_; }
 
   // One skill tree: its data and its two control arrays.
@@ -101,16 +104,19 @@ class ClassWindow : public forms::Form, public PlannerWindow {
   void CompletionCheck();
   void DistributeRandomPoints();
 
+  const ClassInfo& class_;
   const ClassDef& data_;
   std::map<std::string, forms::Control*, std::less<>> named_;
 };
 
-// The five class windows.
-extern forms::FormRef<ClassWindow> frm_NecroSkill;
-extern forms::FormRef<ClassWindow> frm_AmazonSkill;
-extern forms::FormRef<ClassWindow> frm_BarbarianSkill;
-extern forms::FormRef<ClassWindow> frm_Paladin;
-extern forms::FormRef<ClassWindow> frm_Sorceress;
+// The class window of each class of the table, under the class's window name.
+forms::FormRef<ClassWindow>& ClassWindowOf(ClassId id);
+// The five class windows by name.
+extern forms::FormRef<ClassWindow>& frm_NecroSkill;
+extern forms::FormRef<ClassWindow>& frm_AmazonSkill;
+extern forms::FormRef<ClassWindow>& frm_BarbarianSkill;
+extern forms::FormRef<ClassWindow>& frm_Paladin;
+extern forms::FormRef<ClassWindow>& frm_Sorceress;
 
 // Only one class window is open at a time, since they all share the one
 // character state. Closing a class window here resets its plan and unloads

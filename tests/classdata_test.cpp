@@ -13,9 +13,15 @@
 namespace {
 
 using korvinth::ClassDef;
+using korvinth::ClassInfo;
+using korvinth::kClassDefs;
 
-const ClassDef* const kClasses[] = {&korvinth::kNecromancer, &korvinth::kAmazon, &korvinth::kBarbarian,
-                                    &korvinth::kPaladin, &korvinth::kSorceress};
+std::string_view Name(const ClassDef& def) {
+  for (const ClassInfo& info : korvinth::kClasses) {
+    if (&korvinth::ClassDefOf(info.id) == &def) return info.name;
+  }
+  return "?";
+}
 
 constexpr int kRowTops[] = {390, 1200, 2010, 2850, 3705, 4530};
 constexpr int kRowLevels[] = {1, 6, 12, 18, 24, 30};
@@ -28,12 +34,12 @@ int RowOf(int level) {
 }
 
 TEST(ClassData, SkillsStandInTheRowOfTheirLevel) {
-  for (const ClassDef* c : kClasses) {
+  for (const ClassDef* c : kClassDefs) {
     for (const auto& tree : c->trees) {
       for (const auto& skill : tree.skills) {
         const int row = RowOf(skill.level);
         ASSERT_GE(row, 0) << skill.name;
-        EXPECT_LE(std::abs(skill.icon.top - kRowTops[row]), 30) << c->className << " " << skill.name;
+        EXPECT_LE(std::abs(skill.icon.top - kRowTops[row]), 30) << Name(*c) << " " << skill.name;
         const int dx = skill.label.left - skill.icon.left;
         const int dy = skill.label.top - skill.icon.top;
         EXPECT_TRUE(dx >= 525 && dx <= 600 && dy >= 300 && dy <= 390) << skill.name;
@@ -43,7 +49,7 @@ TEST(ClassData, SkillsStandInTheRowOfTheirLevel) {
 }
 
 TEST(ClassData, PrerequisitesStayInTheirTreeAndOpenEarlier) {
-  for (const ClassDef* c : kClasses) {
+  for (const ClassDef* c : kClassDefs) {
     for (const auto& tree : c->trees) {
       for (int i = 0; i < 10; ++i) {
         const auto& skill = tree.skills[static_cast<std::size_t>(i)];
@@ -64,7 +70,7 @@ TEST(ClassData, PrerequisitesStayInTheirTreeAndOpenEarlier) {
 TEST(ClassData, RefusalsNameThePrerequisiteExceptTheKnownSpellings) {
   // The two refusals that spell their prerequisite apart, kept on purpose.
   const std::set<std::string> exceptions = {"Conversion>Vengeance", "Blizzard>Clacier Spike"};
-  for (const ClassDef* c : kClasses) {
+  for (const ClassDef* c : kClassDefs) {
     for (const auto& tree : c->trees) {
       for (const auto& skill : tree.skills) {
         for (const auto& p : skill.prerequisites) {
@@ -80,12 +86,12 @@ TEST(ClassData, RefusalsNameThePrerequisiteExceptTheKnownSpellings) {
 }
 
 TEST(ClassData, UndoFindsTheLongerNameFirst) {
-  for (const ClassDef* c : kClasses) {
+  for (const ClassDef* c : kClassDefs) {
     std::vector<std::string> order;
     for (const auto& tree : c->trees) {
       std::vector<int> indices(tree.undoOrder.begin(), tree.undoOrder.end());
       std::sort(indices.begin(), indices.end());
-      ASSERT_EQ(indices, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9})) << c->className;
+      ASSERT_EQ(indices, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9})) << Name(*c);
       for (int i : tree.undoOrder)
         order.push_back(": " + std::string(tree.skills[static_cast<std::size_t>(i)].name));
     }
@@ -93,7 +99,7 @@ TEST(ClassData, UndoFindsTheLongerNameFirst) {
     for (std::size_t i = 0; i < order.size(); ++i) {
       for (std::size_t j = 0; j < i; ++j) {
         EXPECT_EQ(order[i].find(order[j]), std::string::npos)
-            << c->className << ": " << order[j] << " is tested before " << order[i];
+            << Name(*c) << ": " << order[j] << " is tested before " << order[i];
       }
     }
   }
@@ -101,7 +107,7 @@ TEST(ClassData, UndoFindsTheLongerNameFirst) {
 
 TEST(ClassData, EveryTreeHasADrawableFirstRowSkill) {
   // The random fill draws indices 0 to 8 and needs a skill it can always take.
-  for (const ClassDef* c : kClasses) {
+  for (const ClassDef* c : kClassDefs) {
     for (const auto& tree : c->trees) {
       const bool any = std::any_of(tree.skills.begin(), tree.skills.begin() + 9, [](const auto& s) {
         return s.level == 1 && s.prerequisites[0].index < 0;
@@ -113,7 +119,7 @@ TEST(ClassData, EveryTreeHasADrawableFirstRowSkill) {
 
 TEST(ClassData, TreeCodesAreTheFifteenKnownOnes) {
   std::set<std::string_view> codes;
-  for (const ClassDef* c : kClasses) {
+  for (const ClassDef* c : kClassDefs) {
     for (const auto& tree : c->trees) codes.insert(tree.code);
   }
   const std::set<std::string_view> expected = {
@@ -122,8 +128,19 @@ TEST(ClassData, TreeCodesAreTheFifteenKnownOnes) {
   EXPECT_EQ(codes, expected);
 }
 
+// The windows, the popup and the statistics window find a class's trees by
+// the codes of the table of the classes; its data must hold the same ones.
+TEST(ClassData, EachClassHoldsTheTreesOfTheTable) {
+  for (const ClassInfo& info : korvinth::kClasses) {
+    const ClassDef& def = korvinth::ClassDefOf(info.id);
+    for (std::size_t panel = 0; panel < info.trees.size(); ++panel) {
+      EXPECT_EQ(def.trees[panel].code, info.trees[panel]) << info.name << ", panel " << panel;
+    }
+  }
+}
+
 TEST(ClassData, HoverTextsAreComplete) {
-  for (const ClassDef* c : kClasses) {
+  for (const ClassDef* c : kClassDefs) {
     for (const auto& tree : c->trees) {
       for (const auto& skill : tree.skills) {
         EXPECT_GE(skill.description.size(), 60U) << skill.name;

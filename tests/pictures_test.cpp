@@ -10,7 +10,6 @@
 
 #include "assets/PictureList.h"
 #include "skilltrees/ClassData.h"
-#include "tests/support/Classes.h"
 
 namespace {
 
@@ -25,7 +24,7 @@ TEST(Pictures, EveryListedPictureReadsBackAtItsSize) {
 }
 
 TEST(Pictures, EverySkillHasItsIcon) {
-  for (const korvinth::ClassDef* def : testing_support::kClassDefs) {
+  for (const korvinth::ClassDef* def : korvinth::kClassDefs) {
     for (const korvinth::TreeDef& tree : def->trees) {
       for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(SizeOf(korvinth::SkillIcon(tree.code, i)),

@@ -2,6 +2,8 @@
 // main() runs at start-up, not through anything the tests do beforehand.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "app/GeneratorWindow.h"
 #include "app/StartWindow.h"
 #include "app/Windows.h"
@@ -9,7 +11,7 @@
 #include "forms/Form.h"
 #include "skillstats/StatsWindow.h"
 #include "skilltrees/ClassWindow.h"
-#include "tests/support/Classes.h"
+#include "core/Classes.h"
 
 namespace {
 
@@ -27,9 +29,9 @@ TEST(Registration, StartUpMakesEveryWindowKnownByItsName) {
   for (forms::FormRefBase* window : windows) {
     EXPECT_EQ(forms::FormRefBase::Find(window->Name()), window) << window->Name();
   }
-  // The class windows are also looked up by the names their data give.
-  for (const korvinth::ClassDef* def : testing_support::kClassDefs) {
-    EXPECT_NE(forms::FormRefBase::Find(def->formName), nullptr) << def->formName;
+  // The class windows are also looked up by the names the class table gives.
+  for (const korvinth::ClassInfo& info : korvinth::kClasses) {
+    EXPECT_NE(forms::FormRefBase::Find(std::string(info.window)), nullptr) << info.window;
   }
   EXPECT_DEATH(forms::FormRefBase::Require("frm_Nowhere"), "frm_Nowhere");
 }

@@ -443,9 +443,6 @@ constexpr TreeDef kBowCrossbow{
 }  // namespace
 
 const ClassDef kAmazon{
-    .formName = "frm_AmazonSkill",
-    .className = "Amazon",
-    .caption = "Diablo II Korvinth (Amazon)",
     .charCentred = true,
     .commandColumnName = "img_MenuBack",
     .bottomPanelName = "Image10",

@@ -437,9 +437,6 @@ constexpr TreeDef kCombatSkills{
 }  // namespace
 
 const ClassDef kBarbarian{
-    .formName = "frm_BarbarianSkill",
-    .className = "Barbarian",
-    .caption = "Diablo II Korvinth (Barbarian)",
     .charCentred = true,
     .commandColumnName = "img_MenuBack",
     .bottomPanelName = "Image10",

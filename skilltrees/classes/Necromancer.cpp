@@ -421,9 +421,6 @@ constexpr TreeDef kCurse{
 }  // namespace
 
 const ClassDef kNecromancer{
-    .formName = "frm_NecroSkill",
-    .className = "Necromancer",
-    .caption = "Diablo II Korvinth (Necromancer)",
     .charCentred = false,
     .commandColumnName = "img_ButtonBack",
     .bottomPanelName = "Image12",

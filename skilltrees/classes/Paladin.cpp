@@ -396,9 +396,6 @@ constexpr TreeDef kDefensiveAuras{
 }  // namespace
 
 const ClassDef kPaladin{
-    .formName = "frm_Paladin",
-    .className = "Paladin",
-    .caption = "Diablo II Korvinth (Paladin)",
     .charCentred = false,
     .commandColumnName = "img_ButtonBack",
     .bottomPanelName = "Image12",

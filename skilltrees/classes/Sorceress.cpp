@@ -422,9 +422,6 @@ constexpr TreeDef kCold{
 }  // namespace
 
 const ClassDef kSorceress{
-    .formName = "frm_Sorceress",
-    .className = "Sorceress",
-    .caption = "Diablo II Korvinth (Sorceress)",
     .charCentred = false,
     .commandColumnName = "img_ButtonBack",
     .bottomPanelName = "Image12",

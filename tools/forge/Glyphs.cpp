@@ -2108,7 +2108,8 @@ QImage MotifPicture(Motif motif, std::string_view treeCode) {
   return image;
 }
 
-QImage ContactSheet(const korvinth::ClassDef& def) {
+QImage ContactSheet(const korvinth::ClassInfo& info) {
+  const korvinth::ClassDef& def = korvinth::ClassDefOf(info.id);
   constexpr int kZoom = 3;
   constexpr int kHeadingWidth = 150;
   constexpr int kCellWidth = 168;
@@ -2119,7 +2120,7 @@ QImage ContactSheet(const korvinth::ClassDef& def) {
   p.setPen(QColor(230, 214, 180));
   p.setFont(forms::MakeFont(forms::Face::Display, 16, 700));
   p.drawText(QRect(12, 0, sheet.width(), kTitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-             Latin1(def.className) + QStringLiteral(": the skill icons as the window shows them, x3 and x1"));
+             Latin1(info.name) + QStringLiteral(": the skill icons as the window shows them, x3 and x1"));
   const int levels[] = {1, 6, 12, 18, 24, 30};
   for (int t = 0; t < 3; ++t) {
     const korvinth::TreeDef& tree = def.trees[static_cast<std::size_t>(t)];

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "assets/PictureList.h"
+#include "core/Classes.h"
 #include "skilltrees/ClassData.h"
 
 namespace forge {
@@ -154,6 +155,6 @@ QImage MotifPicture(Motif motif, std::string_view treeCode);
 
 // The class's 30 icons as the window shows them, enlarged and at 100%, each
 // on its row's band colour with its name under it.
-QImage ContactSheet(const korvinth::ClassDef& def);
+QImage ContactSheet(const korvinth::ClassInfo& info);
 
 }  // namespace forge

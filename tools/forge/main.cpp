@@ -17,9 +17,11 @@
 #include <cmath>
 #include <cstdio>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "assets/PictureList.h"
+#include "core/Classes.h"
 #include "forms/Fonts.h"
 #include "skilltrees/ClassData.h"
 #include "tools/forge/GifWriter.h"
@@ -31,7 +33,6 @@ namespace {
 using forge::Bevel;
 using forge::Canvas;
 using forge::Rune;
-using korvinth::ClassDef;
 
 QString g_pictures;
 QString g_portraits;
@@ -330,9 +331,8 @@ void DrawStartBackground() {
 // Skill icons ---------------------------------------------------------------
 
 void DrawSkillIcons(const QString& sheets) {
-  for (const ClassDef* def : {&korvinth::kNecromancer, &korvinth::kAmazon, &korvinth::kBarbarian,
-                              &korvinth::kPaladin, &korvinth::kSorceress}) {
-    for (const auto& tree : def->trees) {
+  for (const korvinth::ClassInfo& info : korvinth::kClasses) {
+    for (const auto& tree : korvinth::ClassDefOf(info.id).trees) {
       const std::vector<forge::Glyph> glyphs = forge::TreeGlyphs(tree);
       for (std::size_t i = 0; i < tree.skills.size(); ++i) {
         Save(forge::SkillIcon(tree.code, tree.skills[i].name, glyphs[i]),
@@ -341,8 +341,8 @@ void DrawSkillIcons(const QString& sheets) {
     }
     // A contact sheet of the class's icons for a person to look over; it is
     // not a resource.
-    const QString path = sheets + "/contact-" + Latin1(def->className).toLower() + ".png";
-    if (!forge::ContactSheet(*def).save(path, "PNG")) {
+    const QString path = sheets + "/contact-" + Latin1(info.name).toLower() + ".png";
+    if (!forge::ContactSheet(info).save(path, "PNG")) {
       std::fprintf(stderr, "forge: cannot write %s\n", qPrintable(path));
       std::exit(1);
     }
@@ -352,8 +352,7 @@ void DrawSkillIcons(const QString& sheets) {
 // Portraits -----------------------------------------------------------------
 
 struct ClassLook {
-  const char* name;
-  const char* file;
+  korvinth::ClassId id;
   QColor robe;
   QColor glow;
   int frames;
@@ -431,15 +430,22 @@ std::vector<QRgb> PaletteOf(const std::vector<QImage>& images) {
 }
 
 void DrawPortraits() {
+  using korvinth::ClassId;
   const ClassLook looks[] = {
-      {"amazon", "amazonmove.gif", QColor(150, 110, 50), QColor(250, 210, 90), 8},
-      {"barbarian", "barbarianmove.gif", QColor(120, 60, 30), QColor(250, 90, 40), 8},
-      {"necromancer", "necromancermove.gif", QColor(40, 70, 45), QColor(120, 255, 140), 8},
-      {"paladin", "paladinmove.gif", QColor(70, 80, 140), QColor(200, 220, 255), 8},
-      {"sorceress", "sorceressmove.gif", QColor(100, 40, 120), QColor(230, 140, 255), 8},
+      {ClassId::Amazon, QColor(150, 110, 50), QColor(250, 210, 90), 8},
+      {ClassId::Barbarian, QColor(120, 60, 30), QColor(250, 90, 40), 8},
+      {ClassId::Necromancer, QColor(40, 70, 45), QColor(120, 255, 140), 8},
+      {ClassId::Paladin, QColor(70, 80, 140), QColor(200, 220, 255), 8},
+      {ClassId::Sorceress, QColor(100, 40, 120), QColor(230, 140, 255), 8},
   };
-  for (const ClassLook& look : looks) {
-    Save(Portrait(look, 0, 0), QStringLiteral("portrait_%1").arg(QLatin1String(look.name)));
+  static_assert(std::extent_v<decltype(looks)> == korvinth::kClasses.size(), "a look for each class");
+  for (const korvinth::ClassInfo& info : korvinth::kClasses) {
+    const ClassLook& look = looks[korvinth::Index(info.id)];
+    if (look.id != info.id) {
+      std::fprintf(stderr, "forge: the portrait looks are not in the classes' order\n");
+      std::exit(1);
+    }
+    Save(Portrait(look, 0, 0), Latin1(info.portrait));
     std::vector<forge::GifFrame> frames;
     std::vector<QImage> images;
     for (int i = 0; i < look.frames; ++i) {
@@ -456,9 +462,10 @@ void DrawPortraits() {
       }
       frames.push_back(frame);
     }
-    QFile file(g_portraits + "/" + QLatin1String(look.file));
+    const QString name = Latin1(info.animationFile);
+    QFile file(g_portraits + "/" + name);
     if (!file.open(QIODevice::WriteOnly) || file.write(forge::EncodeGif(122, 168, palette, frames)) < 0) {
-      std::fprintf(stderr, "forge: cannot write %s\n", look.file);
+      std::fprintf(stderr, "forge: cannot write %s\n", qPrintable(name));
       std::exit(1);
     }
   }
