@@ -5,9 +5,9 @@
 #include <string>
 #include <utility>
 
+#include "core/Classes.h"
 #include "forms/Twips.h"
 #include "skilltrees/ClassWindow.h"
-#include "core/Classes.h"
 
 namespace {
 
@@ -39,7 +39,8 @@ TEST(PlacementsDeathTest, AnUnknownNameStopsTheWindowLoudly) {
   static constexpr Placement kSlip[] = {{"lbl_Svae", {9780, 1080, 0, 0}}};
   ClassDef slipped = korvinth::kAmazon;
   slipped.placements = kSlip;
-  EXPECT_DEATH(ClassWindow window(korvinth::ClassId::Amazon, slipped), "frm_AmazonSkill places a control it does not have: lbl_Svae");
+  EXPECT_DEATH(ClassWindow window(korvinth::ClassId::Amazon, slipped),
+               "frm_AmazonSkill places a control it does not have: lbl_Svae");
 }
 
 }  // namespace
