@@ -9,6 +9,7 @@
 #include "core/Classes.h"
 #include "core/Colors.h"
 #include "core/Misc.h"
+#include "forms/Convert.h"
 #include "forms/Fonts.h"
 
 namespace korvinth {
@@ -56,10 +57,6 @@ constexpr bool EveryTreeHasOneTable() {
   return trees == std::size(kTreeTables);
 }
 static_assert(EveryTreeHasOneTable(), "each tree code of the classes has one statistics table");
-
-QString Text(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -139,7 +136,7 @@ void StatsWindow::Form_Load() {
 
 StatsWindow::TableProcedure StatsWindow::ProcedureFor(const QString& treeCode) {
   for (const TreeTable& entry : kTreeTables) {
-    if (treeCode == Text(entry.code)) return entry.procedure;
+    if (treeCode == forms::Latin1Text(entry.code)) return entry.procedure;
   }
   return nullptr;
 }
@@ -148,16 +145,16 @@ void StatsWindow::FillTable(const StatTable& table) {
   const int index = mod_Misc.CurrentSkillIndex;
   if (index < 0 || index > 9) return;
   const StatSkill& skill = table[static_cast<std::size_t>(index)];
-  lbl_CurrentSkill->SetCaption(Text(skill.caption));
+  lbl_CurrentSkill->SetCaption(forms::Latin1Text(skill.caption));
   for (int row = 0; row < 4; ++row) {
     const StatRow& stats = skill.rows[static_cast<std::size_t>(row)];
-    lbl_StatTitle[row]->SetCaption(Text(stats.title));
+    lbl_StatTitle[row]->SetCaption(forms::Latin1Text(stats.title));
     if (stats.same) {
-      const QString value = Text(stats.values[0]);
+      const QString value = forms::Latin1Text(stats.values[0]);
       for (LevelColumn = 0; LevelColumn <= 19; ++LevelColumn) lbl_Stat[row][LevelColumn]->SetCaption(value);
     } else {
       for (int k = 0; k < 20; ++k)
-        lbl_Stat[row][k]->SetCaption(Text(stats.values[static_cast<std::size_t>(k)]));
+        lbl_Stat[row][k]->SetCaption(forms::Latin1Text(stats.values[static_cast<std::size_t>(k)]));
     }
   }
 }

@@ -70,10 +70,6 @@ const QString kNoticeText = QStringLiteral(
 
 QColor Rgb(std::uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
-QString Text(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The name of a control array's element: "img_NecroCurse(3)". Appending
 // piece by piece also spares GCC 12 a false -Wrestrict alarm inside the
 // standard library's string insert.
@@ -101,7 +97,7 @@ bool Add16(std::int16_t& value, int delta) {
 
 ClassWindow::ClassWindow(ClassId id, const ClassDef& data)
     : Form(std::string(ClassOf(id).window)), class_(ClassOf(id)), data_(data) {
-  SetCaption(Text(class_.caption));
+  SetCaption(forms::Latin1Text(class_.caption));
   SetClientSize(12000, 9000);
   SetBackColor(Qt::black);
   setWindowIcon(WindowIcon());
@@ -166,7 +162,7 @@ void ClassWindow::BuildFrame() {
   for (int panel = 0; panel < 3; ++panel) {
     const auto& rect = kHeadingRects[panel];
     forms::Label& label = AddLabel(kHeadingNames[panel], rect.left, rect.top, rect.width, rect.height);
-    label.SetCaption(Text(data_.trees[panel].heading));
+    label.SetCaption(forms::Latin1Text(data_.trees[panel].heading));
     label.SetFont(forms::MakeFont(Face::Display, 9.75, 300));
     label.SetForeColor(kWhite);
     label.SetAlignment(forms::Alignment::Center);
@@ -175,7 +171,7 @@ void ClassWindow::BuildFrame() {
   }
 
   lbl_Char = &AddLabel("lbl_Char", 915, 5265, 2175, 285);
-  lbl_Char->SetCaption(Text(class_.name));
+  lbl_Char->SetCaption(forms::Latin1Text(class_.name));
   lbl_Char->SetFont(forms::MakeFont(Face::Display, 12, 900));
   lbl_Char->SetForeColor(kWhite);
   lbl_Char->SetAlignment(data_.charCentred ? forms::Alignment::Center : forms::Alignment::Left);
@@ -246,7 +242,7 @@ void ClassWindow::BuildTrees() {
           AddImage(ElementName("img_" + array, i), skill.icon.left, skill.icon.top, 540, 555);
       icon.SetStretch(true);
       icon.SetPicture(SkillIcon(tree.def->code, i));
-      icon.SetToolTipText(Text(skill.tooltip));
+      icon.SetToolTipText(forms::Latin1Text(skill.tooltip));
       const auto index16 = static_cast<std::int16_t>(i);
       icon.onClick = [this, t, index16] { img_Tree_Click(t, index16); };
       icon.onMouseDown = [this, t, index16](const forms::MouseArgs& args) {
@@ -397,7 +393,7 @@ void ClassWindow::img_Tree_Click(int tree, std::int16_t Index) {
       if (forms::CaptionValue(t.lbl[prerequisite.index]->Caption()) == 0) {
         mod_Misc.UnavailMessage =
             QStringLiteral("Not available yet, you must have at least one skill point in ") +
-            Text(prerequisite.messageName);
+            forms::Latin1Text(prerequisite.messageName);
         refused = true;
         break;
       }
@@ -407,7 +403,7 @@ void ClassWindow::img_Tree_Click(int tree, std::int16_t Index) {
     Refuse();
     return;
   }
-  const QString skillText = QStringLiteral(": ") + Text(skill.name);
+  const QString skillText = QStringLiteral(": ") + forms::Latin1Text(skill.name);
 
   // A pending quest grant comes first; it changes no level and ends here.
   for (Quest quest : kQuests) {
@@ -496,7 +492,7 @@ void ClassWindow::img_Tree_MouseDown(int tree, std::int16_t Index, const forms::
     QuestItem(quest).SetVisible(offered);
     first = false;
   }
-  mod_Misc.CurrentTree = Text(t.def->code);
+  mod_Misc.CurrentTree = forms::Latin1Text(t.def->code);
   mod_Misc.CurrentSkillIndex = Index;
   mod_Misc.CurrentSkillLevel = static_cast<std::int16_t>(forms::CaptionValue(t.lbl[Index]->Caption()));
   forms::services().PopupMenu(*this, menu.mnu_ReserveMenu);
@@ -506,8 +502,9 @@ void ClassWindow::img_Tree_MouseMove(int tree, std::int16_t Index) {
   if (tree < 0 || tree > 2 || Index < 0 || Index > 9) return;
   const Tree& t = trees[tree];
   const SkillDef& skill = t.def->skills[Index];
-  QString text = Text(skill.name) + QStringLiteral("\r\n") + Text(skill.description);
-  if (!skill.note.empty()) text += QStringLiteral("\r\n") + Text(skill.note);
+  QString text =
+      forms::Latin1Text(skill.name) + QStringLiteral("\r\n") + forms::Latin1Text(skill.description);
+  if (!skill.note.empty()) text += QStringLiteral("\r\n") + forms::Latin1Text(skill.note);
   lbl_Description->SetCaption(text + QStringLiteral("\r\n") + kHoverLastLine);
   const forms::Image& icon = *t.img[Index];
   const int top = icon.Top() - 20;
@@ -531,7 +528,7 @@ void ClassWindow::lbl_UndoLast_Click() {
   bool found = false;
   for (const Tree& t : trees) {
     for (int i : t.def->undoOrder) {
-      if (!line.contains(QStringLiteral(": ") + Text(t.def->skills[i].name))) continue;
+      if (!line.contains(QStringLiteral(": ") + forms::Latin1Text(t.def->skills[i].name))) continue;
       const std::optional<std::int16_t> points = forms::ToInt16(t.lbl[i]->Caption());
       if (!points) return;  // a run-time fault ends the undo silently
       t.lbl[i]->SetCaption(forms::PlainDecimal(*points - 1));
@@ -544,7 +541,7 @@ void ClassWindow::lbl_UndoLast_Click() {
   if (line.contains(QStringLiteral("Reserved For Later"))) {
     if (!Add16(mod_Misc.LevelUps, -1) || !Add16(mod_Misc.ReservedPoints, -1)) return;
     ShowReservedPoints(*this);
-    ShowLevel(*this, Text(data_.reserveUndoText));
+    ShowLevel(*this, forms::Latin1Text(data_.reserveUndoText));
   } else if (line.contains(QStringLiteral("Reserved Slvl"))) {
     if (!Add16(mod_Misc.ReservedPoints, 1)) return;
     ShowReservedPoints(*this);
@@ -562,7 +559,7 @@ void ClassWindow::lbl_UndoLast_Click() {
     }
     if (!questLine) {
       if (!Add16(mod_Misc.LevelUps, -1)) return;
-      ShowLevel(*this, Text(data_.levelUndoText));
+      ShowLevel(*this, forms::Latin1Text(data_.levelUndoText));
     }
   }
   history.RemoveItem(history.ListIndex());
