@@ -2,21 +2,42 @@
 //   xwin list PID    the program's mapped top-level windows, one a line:
 //                    "<id> <x> <y> <width> <height> <kind> <title>", kind
 //                    "window" or "popup" (menus, tooltips)
+//   xwin titles PID  the titles of those of kind "window", one a line, in
+//                    byte order
+//   xwin spot ID X Y WIDTH HEIGHT
+//                    the brightest colour channel of that part of a window,
+//                    0 to 65535 (as ImageMagick's %[max])
 //   xwin close ID    asks a window to close as a window manager's close box
 //                    does (WM_DELETE_WINDOW)
+//   xwin sync PID [SECONDS]
+//                    returns once the program has handled every event sent
+//                    to it before, and what those events made it post and
+//                    paint: it pings one of the program's mapped windows
+//                    (_NET_WM_PING) and waits for the answer, three times.
+//                    Status 3 when the program has no mapped window, 1 when
+//                    it has not answered within SECONDS (10).
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <poll.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
 // A window may go away between the listing and the look at it.
-int IgnoreErrors(Display*, XErrorEvent*) { return 0; }
+bool g_failed = false;
+int NoteErrors(Display*, XErrorEvent*) {
+  g_failed = true;
+  return 0;
+}
 
 long PidOf(Display* display, Window window) {
   Atom type = None;
@@ -51,21 +72,69 @@ std::string TitleOf(Display* display, Window window) {
   return title;
 }
 
-int List(Display* display, long pid) {
+struct Mapped {
+  Window id;
+  XWindowAttributes attributes;
+};
+
+// The program's mapped top-level windows, bottom to top.
+std::vector<Mapped> MappedWindows(Display* display, long pid) {
+  std::vector<Mapped> found;
   Window root = 0, parent = 0;
   Window* children = nullptr;
   unsigned int count = 0;
-  if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) return 1;
+  if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) return found;
   for (unsigned int i = 0; i < count; ++i) {
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(display, children[i], &attributes) || attributes.map_state != IsViewable)
       continue;
     if (PidOf(display, children[i]) != pid) continue;
-    std::printf("%lu %d %d %d %d %s %s\n", children[i], attributes.x, attributes.y, attributes.width,
-                attributes.height, attributes.override_redirect ? "popup" : "window",
-                TitleOf(display, children[i]).c_str());
+    found.push_back({children[i], attributes});
   }
   if (children) XFree(children);
+  return found;
+}
+
+int List(Display* display, long pid) {
+  for (const Mapped& window : MappedWindows(display, pid)) {
+    const XWindowAttributes& a = window.attributes;
+    std::printf("%lu %d %d %d %d %s %s\n", window.id, a.x, a.y, a.width, a.height,
+                a.override_redirect ? "popup" : "window", TitleOf(display, window.id).c_str());
+  }
+  return 0;
+}
+
+int Titles(Display* display, long pid) {
+  std::vector<std::string> titles;
+  for (const Mapped& window : MappedWindows(display, pid)) {
+    if (!window.attributes.override_redirect) titles.push_back(TitleOf(display, window.id));
+  }
+  std::sort(titles.begin(), titles.end());
+  for (const std::string& title : titles) std::printf("%s\n", title.c_str());
+  return 0;
+}
+
+int Spot(Display* display, Window window, int x, int y, int width, int height) {
+  XImage* image = XGetImage(display, window, x, y, static_cast<unsigned>(width),
+                            static_cast<unsigned>(height), AllPlanes, ZPixmap);
+  if (!image) return 1;
+  unsigned long brightest = 0;
+  for (int row = 0; row < height; ++row) {
+    for (int column = 0; column < width; ++column) {
+      const unsigned long pixel = XGetPixel(image, column, row);
+      for (const unsigned long mask : {image->red_mask, image->green_mask, image->blue_mask}) {
+        // The channel scaled to 0..255 whatever its width.
+        unsigned long value = pixel & mask, full = mask;
+        while (full && !(full & 1)) {
+          value >>= 1;
+          full >>= 1;
+        }
+        if (full) brightest = std::max(brightest, value * 255 / full);
+      }
+    }
+  }
+  XDestroyImage(image);
+  std::printf("%lu\n", brightest * 257);
   return 0;
 }
 
@@ -83,11 +152,90 @@ int Close(Display* display, Window window) {
   return 0;
 }
 
+enum class Answer { kAnswered, kGone, kLate };
+
+// Sends one ping to the window and waits for the program's answer, which
+// comes back to the root window with the token it was sent. A window that
+// goes away meanwhile never answers.
+Answer Ping(Display* display, Window window, long token, std::chrono::steady_clock::time_point deadline) {
+  g_failed = false;
+  XSelectInput(display, window, StructureNotifyMask);
+  XSync(display, False);
+  if (g_failed) return Answer::kGone;
+  const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
+  const Atom ping = XInternAtom(display, "_NET_WM_PING", False);
+  XEvent event;
+  std::memset(&event, 0, sizeof event);
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = protocols;
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(ping);
+  event.xclient.data.l[1] = token;
+  event.xclient.data.l[2] = static_cast<long>(window);
+  XSendEvent(display, window, False, NoEventMask, &event);
+  XFlush(display);
+  for (;;) {
+    while (XPending(display)) {
+      XNextEvent(display, &event);
+      if (event.type == DestroyNotify && event.xdestroywindow.window == window) return Answer::kGone;
+      if (event.type == ClientMessage && event.xclient.message_type == protocols &&
+          static_cast<Atom>(event.xclient.data.l[0]) == ping && event.xclient.data.l[1] == token)
+        return Answer::kAnswered;
+    }
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return Answer::kLate;
+    pollfd wait{ConnectionNumber(display), POLLIN, 0};
+    poll(&wait, 1, static_cast<int>(left.count()) + 1);
+  }
+}
+
+// Qt takes from its queue, in one pass, only the X events that were there
+// when the pass began, and answers a ping as it takes it. The answer to the
+// first ping shows every event sent before it taken (and the requests the
+// program made before it done, their events queued); each later ping is
+// taken in a later pass, after what the passes before had posted: window
+// events, repaints.
+int Sync(Display* display, long pid, int seconds) {
+  // The answers are sent to the root window for a window manager to see.
+  XSelectInput(display, DefaultRootWindow(display), StructureNotifyMask);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  const long token = static_cast<long>(getpid()) << 4;
+  for (long round = 1; round <= 3;) {
+    // A window of the program's own rather than a menu, which goes sooner.
+    const std::vector<Mapped> windows = MappedWindows(display, pid);
+    if (windows.empty()) return 3;
+    Window target = windows.back().id;
+    for (const Mapped& window : windows) {
+      if (!window.attributes.override_redirect) target = window.id;
+    }
+    switch (Ping(display, target, token + round, deadline)) {
+      case Answer::kAnswered:
+        ++round;
+        break;
+      case Answer::kGone:
+        if (std::chrono::steady_clock::now() < deadline) break;
+        [[fallthrough]];
+      case Answer::kLate:
+        std::fprintf(stderr, "xwin: the program did not answer within %d s\n", seconds);
+        return 1;
+    }
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3 || (std::strcmp(argv[1], "list") != 0 && std::strcmp(argv[1], "close") != 0)) {
-    std::fprintf(stderr, "usage: xwin list PID | xwin close WINDOW\n");
+  const std::string command = argc >= 3 ? argv[1] : "";
+  const int arguments = argc - 2;
+  const bool known = ((command == "list" || command == "titles" || command == "close") && arguments == 1) ||
+                     (command == "sync" && arguments <= 2) || (command == "spot" && arguments == 5);
+  if (!known) {
+    std::fprintf(stderr,
+                 "usage: xwin list PID | xwin titles PID | xwin close WINDOW | xwin sync PID [SECONDS] |\n"
+                 "       xwin spot WINDOW X Y WIDTH HEIGHT\n");
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
@@ -95,10 +243,16 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "xwin: cannot open the display\n");
     return 1;
   }
-  XSetErrorHandler(IgnoreErrors);
-  const int status = std::strcmp(argv[1], "list") == 0
-                         ? List(display, std::strtol(argv[2], nullptr, 10))
-                         : Close(display, static_cast<Window>(std::strtoul(argv[2], nullptr, 0)));
+  XSetErrorHandler(NoteErrors);
+  const long pid = std::strtol(argv[2], nullptr, 10);
+  const auto window = static_cast<Window>(std::strtoul(argv[2], nullptr, 0));
+  const auto number = [&](int index) { return std::atoi(argv[index]); };
+  int status = 0;
+  if (command == "list") status = List(display, pid);
+  if (command == "titles") status = Titles(display, pid);
+  if (command == "close") status = Close(display, window);
+  if (command == "sync") status = Sync(display, pid, arguments == 2 ? number(3) : 10);
+  if (command == "spot") status = Spot(display, window, number(3), number(4), number(5), number(6));
   XCloseDisplay(display);
   return status;
 }
