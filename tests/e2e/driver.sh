@@ -145,7 +145,12 @@ wait_idle() {  # [FROM]
   IDLE_MS=$(((moved - from) / 1000))
 }
 
-alive() { kill -0 "$app" 2>/dev/null || fail "the program has ended"; }
+alive() {
+  kill -0 "$app" 2>/dev/null && return 0
+  local status=0
+  wait "$app" 2>/dev/null || status=$?
+  fail "the program has ended (status $status)"
+}
 
 # Titles of the program's visible windows (not menus or tooltips), sorted.
 windows_now() { "$xwin" titles "$app" 2>/dev/null; }
