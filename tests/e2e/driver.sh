@@ -1,9 +1,11 @@
 # The driver of the end-to-end scenarios: starts the real program in its own
 # folder, moves a real mouse and types on a real keyboard (xdotool), and after
 # every step checks that the program still runs and that exactly the expected
-# windows are visible. Sourced by run.sh, which sets: bin (the built program's
-# folder), log (screenshots and logs), xwin (the window helper), gifcases
-# (writes costly portrait files), tmp, fakebin.
+# windows are visible. It never waits by the clock: each step waits until the
+# program has handled its input (settle), and each check polls for its
+# condition up to WAIT_LIMIT seconds. Sourced by run.sh, which sets: bin (the
+# built program's folder), log (screenshots and logs), xwin (the window
+# helper), gifcases (writes costly portrait files), tmp, fakebin.
 
 # Window titles.
 START="Diablo II Korvinth"
@@ -25,6 +27,31 @@ declare -A SECOND_SKILL=([Amazon]="7950 390" [Barbarian]="7950 390" [Necromancer
   [Paladin]="7185 390" [Sorceress]="7935 390")
 CLASSES=(Amazon Barbarian Necromancer Paladin Sorceress)
 
+# The longest any wait may last; the sanitizer build runs the program several
+# times slower.
+WAIT_LIMIT=10
+[[ -n ${KORVINTH_E2E_SANITIZED:-} ]] && WAIT_LIMIT=30
+
+# Polls a condition (a command) until it holds; the step fails when it has
+# not held within WAIT_LIMIT seconds.
+wait_for() {  # WHAT_FAILED COMMAND...
+  local what=$1 until
+  shift
+  until=$((${EPOCHREALTIME//[!0-9]/} + WAIT_LIMIT * 1000000))
+  until "$@"; do
+    ((${EPOCHREALTIME//[!0-9]/} < until)) || fail "$what (waited $WAIT_LIMIT s)"
+    sleep 0.03
+  done
+}
+
+# Returns once the program has handled all input sent so far, and painted
+# what it changed. Nothing to wait for while it shows no window.
+settle() {
+  local status=0
+  "$xwin" sync "$app" "$WAIT_LIMIT" || status=$?
+  ((status != 1)) || fail "the program did not answer"
+}
+
 shots=0
 fail() {
   echo "FAIL [$scenario]: $*" >&2
@@ -38,6 +65,7 @@ fail() {
 
 shot() {
   shots=$((shots + 1))
+  "$xwin" sync "${app:-0}" "$WAIT_LIMIT" >/dev/null 2>&1 || true
   import -window root "$log/$scenario-$(printf %02d $shots)-$1.png" 2>/dev/null || true
 }
 
@@ -49,32 +77,107 @@ start_program() {  # [FOLDER]: a folder of the scenario's own making
   for file in "$bin/korvinth" "$bin"/*.gif; do
     [[ -e "$work/${file##*/}" ]] || cp "$file" "$work/"
   done
-  # The program notes the text of every message box it shows in its log.
+  # The program notes the text of every message box it shows in its log; the
+  # log holds every program of the scenario, for run.sh to look for
+  # sanitizer reports.
   (cd / && PATH="$fakebin:$PATH" LINK_LOG="$tmp/links.log" QT_LOGGING_RULES="korvinth.boxes.info=true" \
-    exec "$work/korvinth") >"$tmp/program.log" 2>&1 &
+    exec "$work/korvinth") >>"$tmp/program.log" 2>&1 &
   app=$!
+  PROGRAMS[$app]=1
   expect_windows "$START"
   wait_loaded
 }
+declare -A PROGRAMS=()
 
-# The portraits load behind the shown window; a second is plenty.
-wait_loaded() { sleep 0.6; }
+# Ends, by their ids, the programs of the scenario that still run: run.sh
+# calls it as the scenario ends. They are this shell's children, so none of
+# the ids can have gone to another process.
+end_programs() {
+  local pid
+  for pid in $(jobs -rp); do
+    [[ -n ${PROGRAMS[$pid]:-} ]] || continue
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+}
 
-alive() { kill -0 "$app" 2>/dev/null || fail "the program has ended"; }
+# The portraits load behind the shown window, which says "Loading Images"
+# meanwhile (in a spot clear of the portraits, given in twips).
+LOADING_SPOT=(4650 4395 2750 555)
+portraits_loaded() {
+  settle
+  local drawn=0
+  spot_drawn "$START" "${LOADING_SPOT[@]}" 30000 || drawn=$?
+  ((drawn == 1))
+}
+wait_loaded() { wait_for "the portraits did not load" portraits_loaded; }
+
+# Whether a spot of a window (twips: left top width height) holds a pixel
+# brighter than LEVEL (of 65535; 2000 tells anything from black). Status 2
+# when the window cannot be read.
+spot_drawn() {  # TITLE LEFT TOP WIDTH HEIGHT [LEVEL]
+  local line max
+  line=$(window_line "$1")
+  [[ -n "$line" ]] || return 2
+  max=$("$xwin" spot "${line%% *}" $(($2 / 15)) $(($3 / 15)) $(($4 / 15)) $(($5 / 15)) 2>/dev/null) || return 2
+  ((max > ${6:-2000}))
+}
+
+# Waits until the program's CPU time has stayed still for 300 ms: whatever
+# it was doing is done. Sets IDLE_MS to the milliseconds from FROM (an
+# EPOCHREALTIME, now if not given) to the moment it last moved.
+wait_idle() {  # [FROM]
+  local from=${1:-$EPOCHREALTIME} stat ticks last=-1 moved now until
+  from=${from//[!0-9]/}
+  moved=$from
+  until=$((from + WAIT_LIMIT * 1000000))
+  while :; do
+    alive
+    now=${EPOCHREALTIME//[!0-9]/}
+    stat=$(<"/proc/$app/stat")
+    read -r -a stat <<<"${stat##*) }"
+    ticks=$((stat[11] + stat[12]))  # utime + stime
+    ((ticks != last)) && { last=$ticks; moved=$now; }
+    ((now - moved >= 300000)) && break
+    ((now < until)) || fail "the program was not idle within $WAIT_LIMIT s"
+    sleep 0.02
+  done
+  IDLE_MS=$(((moved - from) / 1000))
+}
+
+alive() {
+  kill -0 "$app" 2>/dev/null && return 0
+  local status=0
+  wait "$app" 2>/dev/null || status=$?
+  fail "the program has ended (status $status)"
+}
 
 # Titles of the program's visible windows (not menus or tooltips), sorted.
-windows_now() { "$xwin" list "$app" 2>/dev/null | awk '$6 == "window"' | cut -d' ' -f7- | LC_ALL=C sort; }
+windows_now() { "$xwin" titles "$app" 2>/dev/null; }
 
 # Waits until exactly these windows are visible.
 expect_windows() {
-  local want
-  want=$(printf '%s\n' "$@" | LC_ALL=C sort)
-  for _ in $(seq 60); do
-    alive
-    [[ "$(windows_now)" == "$want" ]] && return 0
-    sleep 0.1
+  local titles=("$@") want shown
+  sort_titles
+  printf -v want '%s\n' "${titles[@]}"
+  printf -v shown '%s|' "${titles[@]}"
+  wait_for "expected the visible windows [${shown%|}]" windows_are "${want%$'\n'}"
+}
+# Sorts the caller's array `titles` in byte order, as windows_now gives them.
+sort_titles() {
+  local LC_ALL=C i j title
+  for ((i = 1; i < ${#titles[@]}; i++)); do
+    title=${titles[i]}
+    for ((j = i; j > 0; j--)); do
+      [[ ${titles[j - 1]} > $title ]] || break
+      titles[j]=${titles[j - 1]}
+    done
+    titles[j]=$title
   done
-  fail "expected the visible windows [$(echo "$want" | paste -sd '|')]"
+}
+windows_are() {  # TITLES (a line each, sorted)
+  alive
+  [[ "$(windows_now)" == "$1" ]]
 }
 
 # The line of `xwin list` of a visible window by its title.
@@ -97,11 +200,9 @@ click_at() {  # TITLE LEFT TOP [BUTTON [TIMES]]
   id=$(window_id "$1")
   # The window comes to the front first, as a click on it would bring it
   # under a window manager.
-  xdotool windowraise "$id"
-  xdotool mousemove --window "$id" $(($2 / 15)) $(($3 / 15))
-  sleep 0.08
-  xdotool click --repeat "${5:-1}" --delay 60 "${4:-1}"
-  sleep 0.15
+  xdotool windowraise "$id" mousemove --window "$id" $(($2 / 15)) $(($3 / 15)) \
+    click --repeat "${5:-1}" --delay 60 "${4:-1}"
+  settle
 }
 # Clicks the middle of a control given as left top width height in twips.
 click_in() {  # TITLE LEFT TOP WIDTH HEIGHT [BUTTON]
@@ -117,32 +218,35 @@ keys_to() {  # TITLE KEY...
   local id
   id=$(window_id "$1")
   shift
-  xdotool windowfocus --sync "$id" 2>/dev/null || true
-  sleep 0.05
-  xdotool key --delay 60 "$@"
-  sleep 0.15
+  xdotool windowfocus --sync "$id" key --delay 60 "$@" 2>/dev/null || xdotool key --delay 60 "$@"
+  settle
 }
 type_to() {  # TITLE TEXT
   local id
   id=$(window_id "$1")
-  xdotool windowfocus --sync "$id" 2>/dev/null || true
-  xdotool type --delay 30 "$2"
+  xdotool windowfocus --sync "$id" type --delay 30 "$2" 2>/dev/null || xdotool type --delay 30 "$2"
+  settle
 }
 
 # Closes a window as a window manager's close box does.
 close_box() {  # TITLE
   "$xwin" close "$(window_id "$1")"
-  sleep 0.2
+  settle
 }
 
+# The "x y width height" of the open popup menu (not a tooltip), if any.
+menu_now() { "$xwin" list "$app" | awk '$6 == "popup" && $5 > 40 { print $2, $3, $4, $5; exit }'; }
+menu_open() {
+  POPUP=$(menu_now)
+  [[ -n "$POPUP" ]]
+}
+menu_closed() { [[ -z $(menu_now) ]]; }
 # Waits for a popup menu and sets POPUP to its "x y width height".
-wait_popup() {
-  for _ in $(seq 30); do
-    POPUP=$("$xwin" list "$app" | awk '$6 == "popup" && $5 > 40 { print $2, $3, $4, $5; exit }')
-    [[ -n "$POPUP" ]] && return 0
-    sleep 0.1
-  done
-  fail "no popup menu appeared"
+wait_popup() { wait_for "no popup menu appeared" menu_open; }
+# Waits until the menu has closed and the program has done the item's work.
+wait_menu_closed() {
+  wait_for "the popup menu did not close" menu_closed
+  settle
 }
 # Clicks an item of the open popup menu by mouse: `first`, `second` (the two
 # items above the first separator) or `last`.
@@ -157,16 +261,14 @@ click_menu_item() {  # first|second|last
     second) row=$((y + MENU_MARGIN + MENU_ITEM + MENU_ITEM / 2)) ;;
     last) row=$((y + h - MENU_MARGIN - MENU_ITEM / 2)) ;;
   esac
-  xdotool mousemove $((x + w / 2)) "$row"
-  sleep 0.15
-  xdotool click 1
-  sleep 0.2
+  xdotool mousemove $((x + w / 2)) "$row" click 1
+  wait_menu_closed
 }
 # Picks an item of the open popup menu by its access keys.
 menu_keys() {
   wait_popup
   xdotool key --delay 80 "$@"
-  sleep 0.2
+  wait_menu_closed
 }
 
 # Class window commands (left top of each 1995 x 315 label).
@@ -207,11 +309,24 @@ save_as() {  # CLASS NAME
   keys_to "$NAME_BOX" Return
 }
 
+# Waits until an exported file is there and its size has stopped changing.
+wait_file() {  # FILE (in the program's folder)
+  FILE_SIZE=-1
+  wait_for "no file $1 was written" file_written "$work/$1"
+}
+file_written() {  # PATH
+  local size
+  size=$(stat -c %s "$1" 2>/dev/null) || return 1
+  [[ $size == "$FILE_SIZE" ]] && return 0
+  FILE_SIZE=$size
+  return 1
+}
+
 # The bytes of an exported file against lines that each end in CR LF.
 expect_export() {  # FILE LINE...
   local file=$work/$1
+  wait_file "$1"
   shift
-  [[ -f "$file" ]] || fail "no file $(basename "$file") was written"
   if ! cmp -s "$file" <(printf '%s\r\n' "$@"); then
     echo "--- $(basename "$file") as written:" >&2
     cat -A "$file" >&2
@@ -230,23 +345,24 @@ expect_box() {  # TITLE TEXT [OTHER VISIBLE WINDOWS...]
 }
 
 # Lines of an exported file.
-export_lines() { tr -d '\r' <"$work/$1"; }
+export_lines() {
+  wait_file "$1"
+  tr -d '\r' <"$work/$1"
+}
 
 # Waits for the program to end by itself with status 0.
 expect_ended() {
-  for _ in $(seq 50); do
-    kill -0 "$app" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$app" 2>/dev/null && fail "the program did not end"
+  wait_for "the program did not end" program_ended
   local status=0
   wait "$app" || status=$?
   [[ $status == 0 ]] || fail "the program ended with status $status"
 }
+program_ended() { ! kill -0 "$app" 2>/dev/null; }
 
 # What a scenario starts beside the program (a display of another size, a
-# window manager) ends with the scenario, whichever way it ends: commands
-# run at its end, the last given first.
+# window manager) ends with the scenario, whichever way it ends, after its
+# programs (run.sh calls end_scenario): commands run at its end, the last
+# given first.
 scenario_ends=()
 end_scenario() {
   local i
@@ -255,7 +371,6 @@ end_scenario() {
 }
 at_scenario_end() {  # COMMAND
   scenario_ends+=("$1")
-  trap end_scenario EXIT
 }
 
 # The names of the root window's properties on this display.

@@ -39,6 +39,12 @@ unset QT_QPA_PLATFORM
 source "$here/driver.sh"
 source "$here/scenarios.sh"
 
+# A sanitizer's report in what the scenario's programs wrote: a fault even
+# when the program went on or ended with status 0.
+sanitizer_report() {
+  grep -E -A 40 'ERROR: [A-Za-z]+Sanitizer|runtime error:' "$tmp/program.log" 2>/dev/null
+}
+
 (($#)) && SCENARIOS=("$@")
 passed=0
 failed=0
@@ -46,18 +52,26 @@ for scenario in "${SCENARIOS[@]}"; do
   started=$SECONDS
   (
     set -e
+    # Whatever the scenario left running ends with it: its programs first,
+    # then what it started beside them.
+    trap 'end_programs; end_scenario' EXIT
     "$scenario"
-    # Whatever the scenario left running ends here.
-    kill "$app" 2>/dev/null || true
   )
-  if (($? == 0)); then
+  status=$?
+  if report=$(sanitizer_report); then
+    echo "FAIL [$scenario]: a sanitizer reported:" >&2
+    echo "$report" >&2
+    mkdir -p "$log/$scenario-files"
+    cp "$tmp/program.log" "$log/$scenario-files/"
+    status=1
+  fi
+  if ((status == 0)); then
     passed=$((passed + 1))
     echo "ok   $scenario ($((SECONDS - started)) s)"
   else
     failed=$((failed + 1))
     echo "FAIL $scenario ($((SECONDS - started)) s)"
   fi
-  pkill -f "$tmp/.*/korvinth" 2>/dev/null || true
   umount "$tmp"/*/ 2>/dev/null || true
   rm -f "$tmp"/*.log
 done

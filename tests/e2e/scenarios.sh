@@ -44,7 +44,8 @@ class_chosen_while_the_portraits_load() {
   wait_loaded() { :; }  # choose at once, while the portraits still load
   start_program
   open_class Sorceress portrait
-  sleep 1
+  # Once the load is done the start window stays hidden.
+  wait_idle
   expect_windows "$(class_window Sorceress)"
   command Sorceress CHANGE
   expect_windows "$START"
@@ -57,6 +58,14 @@ class_chosen_while_the_portraits_load() {
 costly_portrait_files() {
   "$gifcases" "$tmp/files"
   local portraits=(amazonmove.gif barbarianmove.gif necromancermove.gif paladinmove.gif sorceressmove.gif)
+  # The sanitizer build (Debug, AddressSanitizer) runs the loader three or
+  # four times slower, and holds more for every byte the program holds:
+  # shadow memory, freed blocks kept back to catch a late use, its own
+  # tables. Our own portraits peak near 80 MB there, five files of 5000
+  # frames near 260 MB. Its bounds still fail a loader that keeps a costly
+  # file's frames: that takes gigabytes, and minutes.
+  local slower=1 bound=256
+  [[ -z ${KORVINTH_E2E_SANITIZED:-} ]] || { slower=4; bound=512; }
   local case
   for case in "1" "1 amazonmove.gif=screen2000.gif" "1 amazonmove.gif=frames50000.gif" \
     "5 ${portraits[*]/%/=frames5000.gif}" "1 amazonmove.gif=markers900k.gif" "1 amazonmove.gif=markers200m.gif"; do
@@ -64,25 +73,16 @@ costly_portrait_files() {
     read -r seconds pairs <<<"$case"
     folder=$(mktemp -d "$tmp/$scenario.XXXX")
     for pair in $pairs; do ln -s "$tmp/files/${pair#*=}" "$folder/${pair%%=*}"; done
-    local started=$EPOCHREALTIME
+    local started=$EPOCHREALTIME idle peak
     wait_loaded() { :; }
     start_program "$folder"
-    local ticks last=-1 moved=$started now idle peak
-    while :; do
-      now=$EPOCHREALTIME
-      alive
-      ticks=$(awk '{ print $14 + $15 }' "/proc/$app/stat")
-      ((ticks != last)) && { last=$ticks; moved=$now; }
-      awk -v n="$now" -v m="$moved" 'BEGIN { exit !(n - m >= 0.3) }' && break
-      awk -v n="$now" -v s="$started" 'BEGIN { exit !(n - s > 10) }' && fail "$pairs: not idle after 10 s"
-      sleep 0.02
-    done
-    idle=$(awk -v m="$moved" -v s="$started" 'BEGIN { printf "%d", (m - s) * 1000 }')
+    wait_idle "$started"
+    idle=$IDLE_MS
     peak=$(awk '/^VmHWM/ { printf "%d", $2 / 1024 }' "/proc/$app/status")
     pairs=${pairs:-our own portraits}
     echo "     ${pairs//=/ as }: idle after $idle ms, peak $peak MB"
-    ((idle <= 1000 * seconds)) || fail "$pairs: idle after $idle ms"
-    ((peak < 256)) || fail "$pairs: peak $peak MB"
+    ((idle <= 1000 * seconds * slower)) || fail "$pairs: idle after $idle ms"
+    ((peak < bound)) || fail "$pairs: peak $peak MB"
     expect_windows "$START"
     keys_to "$START" Escape
     expect_ended
@@ -112,12 +112,7 @@ marked_columns() {
 }
 # Whether a spot of the statistics window (twips: left top width height) is
 # drawn in anything but black.
-stats_spot_drawn() {
-  local max
-  max=$(import -window "$(window_id "$STATS")" -crop "$(($3 / 15))x$(($4 / 15))+$(($1 / 15))+$(($2 / 15))" +repage \
-    -format '%[max]' info: 2>/dev/null)
-  [[ ${max%.*} -gt 2000 ]]
-}
+stats_spot_drawn() { spot_drawn "$STATS" "$@"; }
 # The pixels of the statistics window's caption line.
 caption_pixels() {
   import -window "$(window_id "$STATS")" -crop 660x21+4+9 +repage "$work/caption.rgb" 2>/dev/null
@@ -305,8 +300,7 @@ option() {  # INDEX (0 Amazon, 1 Barbarian, 2 Necromancer, 3 Paladin, 4 Sorceres
 level_box() {  # TEXT: typed into the emptied level box
   click_in "$GENERATOR" 1725 2685 435 225
   keys_to "$GENERATOR" End BackSpace BackSpace BackSpace BackSpace
-  [[ -n "$1" ]] && type_to "$GENERATOR" "$1"
-  sleep 0.2
+  [[ -z "$1" ]] || type_to "$GENERATOR" "$1"
 }
 open_generator_by_label() {
   click_in "$START" 5070 7695 2250 270
@@ -327,7 +321,8 @@ confirm_generation() {  # CLASS LEVEL BESIDE_QUESTION BESIDE_COMPLETION
   shot generated
   keys_to "Generation Complete" Return
   expect_windows "$(class_window "$class")"
-  sleep 0.3
+  # and no other window follows it.
+  settle
   expect_windows "$(class_window "$class")"
   save_as "$class" Generated
   expect_windows "$(class_window "$class")"
@@ -446,10 +441,11 @@ credit_popups_open_links() {
     shot credits
     click_menu_item "$which"
     expect_windows "$START"
-    for _ in $(seq 20); do grep -qxF "$link" "$tmp/links.log" 2>/dev/null && break; sleep 0.1; done
-    grep -qxF "$link" "$tmp/links.log" 2>/dev/null || fail "the link $link was not opened"
+    wait_for "the link $link was not opened" link_opened "$link"
   done
 }
+
+link_opened() { grep -qxF "$1" "$tmp/links.log" 2>/dev/null; }
 
 frame_close_boxes() {
   start_program
@@ -525,6 +521,13 @@ expect_every_window_placed() {  # SCREEN_WIDTH SCREEN_HEIGHT
   kill "$app"
 }
 
+# The start window's "X" (at 11640 twips) lies on a 640-pixel screen.
+x_on_the_screen() {
+  local x y w h
+  read -r x y w h <<<"$(window_box "$START")"
+  ((x + 11640 / 15 + 10 < 640))
+}
+
 windows_on_a_large_and_a_small_screen() {
   expect_every_window_placed 1280 1024
   own_display 640x480
@@ -537,18 +540,10 @@ windows_on_a_large_and_a_small_screen() {
   read -r x y w h <<<"$(frame_box "$START")"
   ((x >= 0 && y >= 0)) || fail "the start window's frame begins at $x $y"
   shot start_framed
-  xdotool mousemove $((x + w / 2)) $((y + 6))
-  sleep 0.2
-  xdotool mousedown 1
-  for _ in $(seq 10); do
-    sleep 0.05
-    xdotool mousemove_relative -- -20 0
-  done
-  sleep 0.2
+  xdotool mousemove $((x + w / 2)) $((y + 6)) mousedown 1
+  for _ in $(seq 10); do xdotool mousemove_relative -- -20 0; done
   xdotool mouseup 1
-  sleep 0.3
-  read -r x y w h <<<"$(window_box "$START")"
-  ((x + 11640 / 15 + 10 < 640)) || fail "the window was not dragged: it is at $x $y"
+  wait_for "the window was not dragged to bring its X on the screen" x_on_the_screen
   click_in "$START" 11640 90 285 345  # "X"
   expect_ended
 }
