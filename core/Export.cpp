@@ -69,11 +69,10 @@ void SaveCharacter() {
                                  QStringLiteral("Character Name"), QStringLiteral("Character"));
   if (!answer) return;  // cancelled: nothing is written and nothing shown
 
-  const ClassInfo* loaded = LoadedClass();
-  if (!loaded) return;
-  PlannerWindow* window = LoadedClassWindow(loaded->window);
-  const QString classLine = QStringLiteral("Class: ") + forms::Latin1Text(loaded->name);
-  forms::ListBox& history = window->History();
+  const LoadedClassWindowOf loaded = LoadedClass();
+  if (!loaded.window) return;
+  const QString classLine = QStringLiteral("Class: ") + forms::Latin1Text(loaded.info->name);
+  forms::ListBox& history = loaded.window->History();
 
   if (!IsValidCharacterName(*answer)) {
     // A name can never reach outside the program's folder.

@@ -22,17 +22,14 @@ static_assert(IsClassOrder(kLookupOrder));
 
 }  // namespace
 
-const ClassInfo* LoadedClass() {
+LoadedClassWindowOf LoadedClass() {
   for (ClassId id : kLookupOrder) {
-    if (LoadedClassWindow(ClassOf(id).window)) return &ClassOf(id);
+    if (PlannerWindow* window = LoadedClassWindow(ClassOf(id).window)) return {&ClassOf(id), window};
   }
-  return nullptr;
+  return {};
 }
 
-PlannerWindow* LoadedClassWindow() {
-  const ClassInfo* loaded = LoadedClass();
-  return loaded ? LoadedClassWindow(loaded->window) : nullptr;
-}
+PlannerWindow* LoadedClassWindow() { return LoadedClass().window; }
 
 void ShowLevel(PlannerWindow& window, const QString& pointsText) {
   window.CharLevelLabel().SetCaption(QStringLiteral("Level ") + forms::PlainDecimal(mod_Misc.LevelUps + 1));

@@ -33,9 +33,13 @@ class PlannerWindow {
   virtual void TreeClick(std::string_view treeCode, std::int16_t index) = 0;
 };
 
-// The class of the first loaded class window, in the order the planner asks
-// for them, or nullptr.
-const ClassInfo* LoadedClass();
+// The first loaded class window, in the order the planner asks for them,
+// with its class; both nullptr when none is loaded.
+struct LoadedClassWindowOf {
+  const ClassInfo* info = nullptr;
+  PlannerWindow* window = nullptr;
+};
+LoadedClassWindowOf LoadedClass();
 // The first loaded class window in that order, or nullptr.
 PlannerWindow* LoadedClassWindow();
 // The loaded class window of this name, or nullptr.
