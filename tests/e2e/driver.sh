@@ -157,23 +157,10 @@ windows_now() { "$xwin" titles "$app" 2>/dev/null; }
 
 # Waits until exactly these windows are visible.
 expect_windows() {
-  local titles=("$@") want shown
-  sort_titles
-  printf -v want '%s\n' "${titles[@]}"
-  printf -v shown '%s|' "${titles[@]}"
-  wait_for "expected the visible windows [${shown%|}]" windows_are "${want%$'\n'}"
-}
-# Sorts the caller's array `titles` in byte order, as windows_now gives them.
-sort_titles() {
-  local LC_ALL=C i j title
-  for ((i = 1; i < ${#titles[@]}; i++)); do
-    title=${titles[i]}
-    for ((j = i; j > 0; j--)); do
-      [[ ${titles[j - 1]} > $title ]] || break
-      titles[j]=${titles[j - 1]}
-    done
-    titles[j]=$title
-  done
+  local want shown
+  want=$(printf '%s\n' "$@" | LC_ALL=C sort)
+  printf -v shown '%s|' "$@"
+  wait_for "expected the visible windows [${shown%|}]" windows_are "$want"
 }
 windows_are() {  # TITLES (a line each, sorted)
   alive
