@@ -51,8 +51,11 @@ GeneratorWindow::GeneratorWindow() : Form("frm_RandomGenerator") {
   SetClientSize(3840, 3825);
   SetPicture(Picture("generator_back").scaled(256, 255));
   setWindowIcon(QIcon());
+  // The option that holds the focus is framed in the highlight colour (the
+  // frame is black, and so unseen, around the others).
   const QString optionStyle = QStringLiteral(
-      "QRadioButton { color: rgb(191, 133, 49); background: black; }"
+      "QRadioButton { color: rgb(191, 133, 49); background: black; border: 1px solid black; outline: none; }"
+      "QRadioButton:focus { border-color: rgb(234, 195, 92); }"
       "QRadioButton::indicator { width: 8px; height: 8px; border: 1px solid rgb(191, 133, 49);"
       " border-radius: 5px; background: black; }"
       "QRadioButton::indicator:checked { background: rgb(234, 195, 92); }");

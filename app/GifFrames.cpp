@@ -64,6 +64,26 @@ qsizetype ImageDescriptorAt(const QByteArray& piece) {
   return at < piece.size() && piece[at] == '\x2C' ? at : kDirectlyBehind;
 }
 
+// The index of the 21 of the file's first Graphic Control Extension, found
+// by walking its leading blocks: the signature and version, the Logical
+// Screen Descriptor, the Global Color Table by the size it declares, and each
+// extension before the control block by its sub-blocks. A colour table whose
+// last byte is not 0 leaves no 00 before that first control block, so a
+// search for the marker would miss it. None when the walk meets anything
+// else first (an image, the trailer, the file's end).
+std::optional<qsizetype> FirstControlBlock(const QByteArray& data) {
+  constexpr qsizetype kScreenEnd = 13;  // "GIF89a" and the 7-byte screen descriptor
+  if (data.size() <= kScreenEnd || !data.startsWith("GIF")) return std::nullopt;
+  const auto packed = static_cast<std::uint8_t>(data[10]);
+  qsizetype at = kScreenEnd;
+  if (packed & 0x80) at += 3 * (qsizetype{2} << (packed & 0x07));
+  while (at + 1 < data.size() && data[at] == '\x21') {
+    if (data[at + 1] == '\xF9') return at;
+    at = SkipSubBlocks(data, at + 2);
+  }
+  return std::nullopt;
+}
+
 GifPiece MakePiece(QByteArray bytes, bool beforeNextMarker) {
   GifPiece piece;
   piece.bytes = std::move(bytes);
@@ -102,9 +122,13 @@ QImage DecodeFrame(const QByteArray& header, const QByteArray& frameBytes) {
 
 GifSplit SplitGif(const QByteArray& data, int maxFrames) {
   GifSplit split;
-  const qsizetype first = FindMarker(data, 0);
-  // The header runs up to the 21 of the first marker; without a marker it is
-  // the first byte alone, which never reads "GIF".
+  // `first` is where the first frame's marker would have its 00: the byte
+  // before the first control block the blocks lead to, else the first
+  // marker's own.
+  const std::optional<qsizetype> control = FirstControlBlock(data);
+  const qsizetype first = control ? *control - 1 : FindMarker(data, 0);
+  // The header runs up to the 21 of the first control block; without one it
+  // is the first byte alone, which never reads "GIF".
   split.header = first < 0 ? data.left(1) : data.left(first + 2);
   split.isGif = split.header.startsWith("GIF");
   if (!split.isGif) return split;

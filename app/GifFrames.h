@@ -1,8 +1,10 @@
 // Splitting an animated GIF into one-frame GIFs for the portraits. The file is
 // not parsed: it is cut at every occurrence of the bytes 00 21 F9 (a block
 // terminator followed by a Graphic Control Extension), and each frame is
-// decoded from the file's header followed by its piece. Only the blocks from
-// a frame's control block to its Image Descriptor are walked, for its offsets.
+// decoded from the file's header followed by its piece. Only a few blocks
+// are walked: those before the first control block, for where the header
+// ends, and those from a frame's control block to its Image Descriptor, for
+// its offsets.
 #pragma once
 
 #include <QByteArray>
@@ -48,7 +50,7 @@ struct GifPiece {
 
 struct GifSplit {
   bool isGif = false;  // the header begins with "GIF" (a file without a marker never does)
-  QByteArray header;   // from the first byte to the 21 of the first marker
+  QByteArray header;   // from the first byte to the 21 of the first control block
   std::vector<GifPiece> pieces;
 };
 

@@ -141,15 +141,16 @@ StartWindow::StartWindow() : Form("frm_MainSelect") {
 
   lb_Info = new forms::ListBox(*this, "lb_Info", 5295, 8130, 6675, 810);
   lb_Info->setFont(plain);
-  lb_Info->setStyleSheet(QStringLiteral("QListWidget { color: rgb(191, 133, 49); background: black; }"));
+  lb_Info->setStyleSheet(QStringLiteral("QListWidget { color: rgb(191, 133, 49); background: black; }") +
+                         forms::ScrollBarRules({.track = QColor(48, 34, 14),
+                                                .thumb = kGold,
+                                                .thumbHover = kGoldHighlight,
+                                                .buttons = QColor(80, 57, 22)}));
   for (const QString& line : kInfoLines) lb_Info->AddItem(line);
   lb_Info->onKeyPress = [this](std::int16_t& key) { EscapeKey(key); };
 }
 
 void StartWindow::AddFocusHolders() {
-  // The window itself never takes the focus: a click on its pictures and
-  // labels leaves it in the holder (or wherever Tab has put it).
-  setFocusPolicy(Qt::NoFocus);
   auto escape = [this](std::int16_t& key) { EscapeKey(key); };
   txt_Focus = new forms::TextBox(*this, "txt_Focus", 12045, 2550, 150, 285);
   txt_Focus->SetText(QStringLiteral("Text1"));

@@ -58,7 +58,7 @@ int ShiftOf(Qt::KeyboardModifiers modifiers) {
 Form::Form(std::string name) : QWidget(nullptr), name_(std::move(name)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
-  setFocusPolicy(Qt::StrongFocus);
+  setFocusPolicy(Qt::StrongFocus);  // until it holds a control that takes the focus
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   Registry().push_back(this);
@@ -149,7 +149,16 @@ Timer& Form::AddTimer(std::string name, int interval, bool enabled) {
   return *new Timer(this, std::move(name), interval, enabled);
 }
 
+void Form::UpdateFocusPolicy() {
+  const QList<QWidget*> children = findChildren<QWidget*>();
+  const bool holdsFocusable = std::any_of(children.begin(), children.end(), [](const QWidget* child) {
+    return !child->isWindow() && (child->focusPolicy() & Qt::TabFocus);
+  });
+  setFocusPolicy(holdsFocusable ? Qt::NoFocus : Qt::StrongFocus);
+}
+
 void Form::Show() {
+  UpdateFocusPolicy();
   if (!shown_) {
     shown_ = true;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -247,6 +256,9 @@ void Form::closeEvent(QCloseEvent* event) {
 }
 
 bool Form::event(QEvent* event) {
+  // A control is polished before it is first shown, with the focus policy
+  // its maker gave it.
+  if (event->type() == QEvent::ChildPolished || event->type() == QEvent::ChildRemoved) UpdateFocusPolicy();
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
     const Control* control = ControlAt(help->pos());

@@ -77,6 +77,11 @@ class Form : public QWidget {
 
  private:
   MouseArgs ArgsFor(const QMouseEvent& event, const Control* control) const;
+  // A window takes the keyboard focus itself only while it holds no control
+  // that takes it: then a click on its pictures, labels or bare parts leaves
+  // the focus where it was, and Tab stops at its controls alone. A window
+  // without such a control (the statistics window) gets every key itself.
+  void UpdateFocusPolicy();
 
   std::string name_;
   QColor backColor_{Qt::black};

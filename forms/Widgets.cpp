@@ -42,6 +42,28 @@ std::int16_t KeyAsciiOf(const QKeyEvent& event) {
   return 0;
 }
 
+QString ScrollBarRules(const ScrollBarColors& colors) {
+  // Once a style sheet names one part of a scroll bar it must name them all;
+  // the arrows are triangles drawn by borders, their sides in the buttons'
+  // colour.
+  constexpr int kWidth = 14;  // the desktop style's own, so the list keeps its width
+  return QStringLiteral(
+             "QScrollBar:vertical { background: %1; width: %5px; margin: %5px 0 %5px 0; border: none; }"
+             "QScrollBar::handle:vertical { background: %2; min-height: 10px; }"
+             "QScrollBar::handle:vertical:hover, QScrollBar::handle:vertical:pressed { background: %3; }"
+             "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"
+             "QScrollBar::sub-line:vertical { background: %4; height: %5px;"
+             " subcontrol-position: top; subcontrol-origin: margin; }"
+             "QScrollBar::add-line:vertical { background: %4; height: %5px;"
+             " subcontrol-position: bottom; subcontrol-origin: margin; }"
+             "QScrollBar::up-arrow:vertical, QScrollBar::down-arrow:vertical { width: 0; height: 0;"
+             " border-left: 4px solid %4; border-right: 4px solid %4; }"
+             "QScrollBar::up-arrow:vertical { border-bottom: 5px solid %2; }"
+             "QScrollBar::down-arrow:vertical { border-top: 5px solid %2; }")
+      .arg(colors.track.name(), colors.thumb.name(), colors.thumbHover.name(), colors.buttons.name())
+      .arg(kWidth);
+}
+
 // List box ----------------------------------------------------------------
 
 ListBox::ListBox(Form& form, std::string name, int left, int top, int width, int height)

@@ -2,6 +2,7 @@
 // over the light controls of their window.
 #pragma once
 
+#include <QColor>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -20,6 +21,18 @@ using KeyPressHandler = std::function<void(std::int16_t& keyAscii)>;
 
 // The character code a key event carries, 0 for keys without one.
 std::int16_t KeyAsciiOf(const class QKeyEvent& event);
+
+// The colours of a list's vertical scroll bar: the thumb (and the arrows)
+// plainly apart from the track, whatever the list's own colours are.
+struct ScrollBarColors {
+  QColor track;
+  QColor thumb;
+  QColor thumbHover;
+  QColor buttons;  // the arrow buttons' ground
+};
+// Style sheet rules that draw a vertical scroll bar in these colours, at the
+// desktop style's width, for a list's own style sheet.
+QString ScrollBarRules(const ScrollBarColors& colors);
 
 class ListBox : public QListWidget {
  public:

@@ -227,7 +227,11 @@ void ClassWindow::BuildFrame() {
   lb_SkillsPerLevel->setFont(forms::MakeFont(Face::Arial, 8.25));
   lb_SkillsPerLevel->setStyleSheet(
       QStringLiteral("QListWidget { color: white; background: black; border: 1px solid #606060; }"
-                     "QListWidget::item:selected { color: black; background: rgb(255, 239, 176); }"));
+                     "QListWidget::item:selected { color: black; background: rgb(255, 239, 176); }") +
+      forms::ScrollBarRules({.track = QColor(48, 48, 48),
+                             .thumb = kPaleYellow,
+                             .thumbHover = kWhite,
+                             .buttons = QColor(88, 88, 88)}));
   lb_SkillsPerLevel->onKeyPress = [this](std::int16_t& key) { lb_SkillsPerLevel_KeyPress(key); };
 }
 

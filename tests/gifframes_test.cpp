@@ -197,6 +197,87 @@ TEST_F(GifFrames, FramesLandAtTheirOwnOffsetsWhateverToolWroteThem) {
   }
 }
 
+// When the Global Color Table's last byte is not 0, no 00 stands before the
+// first control block: ImageMagick writes such files whenever the frames use
+// a small palette fully (here two entries, red and white). The header must
+// still end at that first control block, so that every frame is its own.
+TEST_F(GifFrames, TheFirstFrameIsFoundRightAfterAFullColourTable) {
+  const QRgb red = qRgb(255, 0, 0);
+  const QRgb blue = qRgb(0, 0, 255);
+  struct Frame {
+    QPoint offset;
+    QSize size;
+    QRgb colour;
+  };
+  struct Case {
+    const char* file;
+    const char* tag;
+    std::vector<Frame> frames;
+  };
+  const QSize portrait(122, 168);
+  const Case cases[] = {
+      // convert -delay 15 f0.png ... f6.png, solid red and blue 122 x 168 frames in turn.
+      {"convert_two_colours.gif",
+       "150",
+       {{{}, portrait, red},
+        {{}, portrait, blue},
+        {{}, portrait, red},
+        {{}, portrait, blue},
+        {{}, portrait, red},
+        {{}, portrait, blue},
+        {{}, portrait, red}}},
+      // convert -delay 20 -comment Korvinth -dispose none -page 12x10+0+0 f1.png
+      //         -page 12x10+3+2 f2.png -page 12x10+6+4 f3.png: a comment after every
+      // control block, the first frame half red, half white.
+      {"convert_comment_offsets.gif",
+       "200",
+       {{{}, QSize(12, 10), red}, {{3, 2}, QSize(5, 6), blue}, {{6, 4}, QSize(4, 3), red}}},
+      // convert -delay 20 f1.png: one frame, and so no marker at all.
+      {"convert_one_frame.gif", "200", {{{}, QSize(12, 10), red}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    QFile fixture(QStringLiteral(KORVINTH_TEST_FIXTURES "/") + QLatin1String(c.file));
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    const QByteArray bytes = fixture.readAll();
+    ASSERT_EQ(bytes.mid(13 + 6, 2), QByteArray("\x21\xF9"));  // right behind the two-colour table
+    ASSERT_NE(bytes[13 + 5], '\0');                           // whose last byte is not 0
+
+    desktop.boxes.clear();
+    ASSERT_TRUE(LoadGifFrames(Write("portrait.gif", bytes), *images));
+    EXPECT_TRUE(desktop.boxes.empty());
+    EXPECT_EQ(GifLastFrame, images->Count() - 1);
+    if (images->Count() != static_cast<int>(c.frames.size())) {
+      ADD_FAILURE() << images->Count() << " frames, not " << c.frames.size();
+      continue;
+    }
+    for (int k = 0; k < images->Count(); ++k) {
+      const Frame& frame = c.frames[static_cast<std::size_t>(k)];
+      const forms::Image& element = (*images)[k];
+      EXPECT_EQ(element.Tag(), c.tag) << k;
+      EXPECT_EQ(element.Left(), 435 + frame.offset.x() * 15) << k;
+      EXPECT_EQ(element.Top(), 3465 + frame.offset.y() * 15) << k;
+      ASSERT_EQ(element.Picture().size(), frame.size) << k;
+      EXPECT_EQ(element.Picture().toImage().pixel(0, 0), frame.colour) << k;
+    }
+  }
+}
+
+// A file whose first control block has its 00 before it is cut exactly as
+// before: the header ends at the first marker.
+TEST_F(GifFrames, AHeaderEndingAtTheFirstMarkerStaysAsItWas) {
+  QFile convert(QStringLiteral(KORVINTH_TEST_FIXTURES "/convert_three_frames.gif"));
+  ASSERT_TRUE(convert.open(QIODevice::ReadOnly));
+  // Ours with an application extension (a loop count) before the first frame.
+  QByteArray looping = Gif({{Square(qRgb(255, 0, 0)), QPoint(), 1}, {Square(qRgb(0, 255, 0)), QPoint(), 2}});
+  looping.insert(looping.indexOf(QByteArray("\x00\x21\xF9", 3)) + 1,
+                 QByteArray("\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19));
+  for (const QByteArray& bytes : {convert.readAll(), looping}) {
+    const qsizetype marker = bytes.indexOf(QByteArray("\x00\x21\xF9", 3));
+    EXPECT_EQ(korvinth::SplitGif(bytes).header, bytes.left(marker + 2));
+  }
+}
+
 // Files that declare far more than a portrait needs cost no more than the
 // bounds allow: they are passed over, or load the frames that fit.
 TEST_F(GifFrames, CostlyFilesStayWithinTheBounds) {

@@ -21,6 +21,12 @@ SCENARIOS=(
   windows_on_a_large_and_a_small_screen
   focus_back_on_the_start_window
   focus_back_on_the_start_window_under_a_window_manager
+  escape_after_every_kind_of_click
+  escape_after_every_kind_of_click_under_a_window_manager
+  generator_focus_and_tab
+  generator_focus_and_tab_under_a_window_manager
+  start_window_keeps_the_focus
+  portrait_drawn_with_a_full_colour_table
 )
 
 every_class_from_portrait_and_label() {
@@ -591,4 +597,215 @@ focus_back_on_the_start_window() {
 focus_back_on_the_start_window_under_a_window_manager() {
   with_window_manager
   focus_back_on_the_start_window
+}
+
+# Keys as a user types them: to whichever window holds the keyboard now, none
+# being given it first.
+press() {  # KEY...
+  xdotool key --delay 60 "$@"
+  settle
+}
+
+# One kind of click a user makes in a class window, after which the plan
+# history must still hold the keyboard focus. Places are in twips.
+declare -A LEVEL30_SKILL=([Amazon]="2400 4530" [Barbarian]="3210 4530" [Necromancer]="2400 4530"
+  [Paladin]="1575 4530" [Sorceress]="2400 4530")
+CLASS_CLICKS=(icon refused double middle heading tier bare description undo reset tab popup_escape
+  popup_item stats_escape stats_close stats_frame stats_click name_box message_box)
+class_click() {  # CLASS KIND
+  local class=$1 window skill
+  window=$(class_window "$class")
+  read -r -a skill <<<"${FIRST_SKILL[$class]}"
+  case $2 in
+    icon) click_skill "$window" "${skill[@]}" ;;
+    refused) click_skill "$window" ${LEVEL30_SKILL[$class]} ;;
+    double) click_skill "$window" "${skill[@]}" 1 2 ;;
+    middle) click_skill "$window" "${skill[@]}" 2 ;;
+    heading) click_at "$window" 5535 165 ;;  # the middle tree's title
+    tier) click_at "$window" 300 700 ;;      # "[ Level 1 ]"
+    bare) click_at "$window" 10500 5400 ;;   # below the command column
+    description) click_at "$window" 7000 7000 ;;
+    undo) command "$class" UNDO ;;
+    reset) command "$class" RESET ;;
+    tab) press Tab ;;
+    popup_escape)
+      click_skill "$window" "${skill[@]}" 3
+      wait_popup
+      press Escape
+      wait_menu_closed
+      ;;
+    popup_item)
+      click_skill "$window" "${skill[@]}"
+      click_skill "$window" "${skill[@]}" 3
+      click_menu_item first  # Reserve Skill Point
+      ;;
+    stats_*)
+      click_skill "$window" "${skill[@]}" 3
+      menu_keys s
+      expect_windows "$window" "$STATS"
+      case $2 in
+        stats_escape) press Escape ;;
+        stats_close) click_in "$STATS" 4185 7140 2040 270 ;;  # "Close Window"
+        stats_frame) close_box "$STATS" ;;
+        stats_click)
+          # A click on the class window beside the statistics window.
+          click_at "$window" 10500 5400
+          expect_windows "$window" "$STATS"
+          return
+          ;;
+      esac
+      ;;
+    name_box)
+      command "$class" SAVE
+      expect_windows "$window" "$NAME_BOX"
+      press Escape
+      ;;
+    message_box)
+      save_as "$class" 'a/b'
+      expect_windows "$window" Korvinth
+      press Return
+      ;;
+  esac
+  expect_windows "$window"
+}
+
+# Escape in a class window goes back to the start window after every kind of
+# click: the plan history, the window's only control that takes the focus,
+# keeps it. Every kind in two classes (the Amazon's window is laid out apart),
+# the commonest in the others: the five windows share one design.
+escape_after_every_kind_of_click() {
+  escape_after_clicks Amazon "${CLASS_CLICKS[@]}"
+  escape_after_clicks Necromancer "${CLASS_CLICKS[@]}"
+  local class
+  for class in Barbarian Paladin Sorceress; do escape_after_clicks "$class" icon bare popup_escape stats_escape; done
+}
+escape_after_every_kind_of_click_under_a_window_manager() {
+  with_window_manager
+  escape_after_clicks Paladin "${CLASS_CLICKS[@]}"
+}
+escape_after_clicks() {  # CLASS KIND...
+  local class=$1 kind
+  shift
+  [[ -n ${app:-} ]] && kill -0 "$app" 2>/dev/null || start_program
+  for kind in "$@"; do
+    open_class "$class" portrait
+    class_click "$class" "$kind"
+    press Escape
+    # The statistics window stays open beside the start window.
+    [[ $kind == stats_click ]] && { expect_windows "$START" "$STATS"; close_box "$STATS"; }
+    wait_for "Escape after '$kind' in the $class window did not go back to the start window" \
+      windows_are "$START"
+  done
+}
+
+# Where the generator's keyboard focus shows: the index of the option framed
+# in the highlight colour (0 Amazon ... 4 Sorceress, 5 Random), "level" when
+# the level box shows its text selected, nothing when no stop shows it.
+focus_shown() {
+  local id i
+  id=$(window_id "$GENERATOR")
+  # The top edge of an option's frame, 96 pixels from x 81: a row of highlight.
+  for i in 0 1 2 3 4 5; do
+    (($("$xwin" like "$id" 81 $((OPTION_TOP[i] / 15)) 96 1 EAC35C 24) > 80)) && echo "$i"
+  done
+  # The level box (29 x 15 pixels from 115, 179): the desktop's selection blue.
+  (($("$xwin" like "$id" 115 179 29 15 308CC6 24) > 20)) && echo level
+  return 0
+}
+expect_focus_shown() {  # WHERE
+  local shown
+  shown=$(focus_shown | paste -sd ' ')
+  [[ $shown == "$1" ]] || fail "the focus shows at '$shown', not at '$1'"
+}
+
+# In the generator Tab stops at the selected option and the level box alone,
+# each showing the focus; a click on the dialog's pictures, texts or bare
+# parts leaves the focus where it is, and so does a message box.
+generator_focus_and_tab() {
+  start_program
+  open_generator_by_label
+  expect_focus_shown 5  # Random, selected and focused on opening
+  press Tab
+  expect_focus_shown level
+  press Tab
+  expect_focus_shown 5
+  press shift+Tab
+  expect_focus_shown level
+  press shift+Tab
+  expect_focus_shown 5
+  press Up  # the option above, Sorceress, takes the focus and the choice
+  expect_focus_shown 4
+  press Tab Tab
+  expect_focus_shown 4
+  local spot
+  for spot in "100 100" "1400 2400" "2700 3090" "3500 2700"; do  # bare, a text, a button's picture, bare
+    click_at "$GENERATOR" $spot
+    expect_focus_shown 4
+  done
+  option 0
+  expect_focus_shown 0
+  # A wrong level: the box says so, and the focus is back in the level box,
+  # where the next digits go.
+  click_in "$GENERATOR" 1725 2685 435 225
+  press End BackSpace 8 0
+  expect_box "Entry Error" "Level must be 0 - 75" "$GENERATOR"
+  press Return
+  expect_windows "$GENERATOR"
+  click_at "$GENERATOR" 100 100
+  press End BackSpace 1 4 Return
+  expect_box "Character Generator" \
+    "This will generate a Amazon, Level 14. | Do you want to continue? (This may take awhile)" "$GENERATOR"
+  press n
+  expect_windows "$GENERATOR"
+  press Escape
+  expect_windows "$START"
+}
+generator_focus_and_tab_under_a_window_manager() {
+  with_window_manager
+  generator_focus_and_tab
+}
+
+# In the start window a click on its pictures, texts or bare parts leaves the
+# focus in the hidden text box: Tab still reaches the hidden button, Escape
+# still ends the program.
+start_window_keeps_the_focus() {
+  start_program
+  local spot
+  for spot in "6000 1500" "6000 4000" "700 8300" "3000 7500" "11000 3000"; do  # logo, title, credit, bare
+    click_at "$START" $spot
+  done
+  expect_tab_opens_the_generator
+  click_at "$START" 6000 1500
+  press Escape
+  expect_ended
+}
+
+# A portrait as ImageMagick writes it from solid frames, whose two-colour
+# table leaves no 00 before the first control block: hovered, it plays its
+# own frames, red and blue in turn.
+portrait_drawn_with_a_full_colour_table() {
+  local folder frames=() i
+  folder=$(mktemp -d "$tmp/$scenario.XXXX")
+  for i in 0 1 2 3 4 5 6; do
+    frames+=("$folder/f$i.png")
+    convert -size 122x168 "xc:$( ((i % 2)) && echo blue || echo red)" "${frames[i]}"
+  done
+  convert -delay 15 "${frames[@]}" "$folder/amazonmove.gif"
+  rm "${frames[@]}"
+  # The file is of the kind meant: the first control block right behind the
+  # table, whose last byte is not 0.
+  [[ $(od -An -tx1 -j18 -N3 "$folder/amazonmove.gif" | tr -d ' \n') == ff21f9 ]] ||
+    fail "convert wrote another kind of file: $(od -An -tx1 -N24 "$folder/amazonmove.gif")"
+  start_program "$folder"
+  local id
+  id=$(window_id "$START")
+  xdotool mousemove --window "$id" $((435 / 15 + 60)) $((3465 / 15 + 60))
+  wait_for "the hovered portrait never showed its blue frames" portrait_shows 0000FF
+  shot portrait_blue
+  wait_for "the hovered portrait never showed its red frames again" portrait_shows FF0000
+}
+# Whether the upper part of the Amazon portrait (100 x 100 pixels) is of
+# this colour.
+portrait_shows() {  # RRGGBB
+  (($("$xwin" like "$(window_id "$START")" $((435 / 15 + 10)) $((3465 / 15 + 10)) 100 100 "$1" 8) > 9900))
 }

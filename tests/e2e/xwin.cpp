@@ -9,6 +9,9 @@
 //   xwin spot ID X Y WIDTH HEIGHT
 //                    the brightest colour channel of that part of a window,
 //                    0 to 65535 (as ImageMagick's %[max])
+//   xwin like ID X Y WIDTH HEIGHT RRGGBB TOLERANCE
+//                    how many pixels of that part of a window are of that
+//                    colour, each channel within TOLERANCE (of 255)
 //   xwin close ID    asks a window to close as a window manager's close box
 //                    does (WM_DELETE_WINDOW)
 //   xwin frame ID    "<x> <y> <width> <height>" of the window's frame: the
@@ -134,27 +137,56 @@ int Titles(Display* display, long pid) {
   return 0;
 }
 
-int Spot(Display* display, Window window, int x, int y, int width, int height) {
+// Calls `each` with the red, green and blue (0 to 255) of every pixel of a
+// part of a window; false when the part cannot be read.
+template <class Each>
+bool ForEachPixel(Display* display, Window window, int x, int y, int width, int height, Each each) {
   XImage* image = XGetImage(display, window, x, y, static_cast<unsigned>(width),
                             static_cast<unsigned>(height), AllPlanes, ZPixmap);
-  if (!image) return 1;
-  unsigned long brightest = 0;
+  if (!image) return false;
+  // A channel scaled to 0..255 whatever its width.
+  const auto channel = [](unsigned long pixel, unsigned long mask) {
+    unsigned long value = pixel & mask, full = mask;
+    while (full && !(full & 1)) {
+      value >>= 1;
+      full >>= 1;
+    }
+    return full ? static_cast<int>(value * 255 / full) : 0;
+  };
   for (int row = 0; row < height; ++row) {
     for (int column = 0; column < width; ++column) {
       const unsigned long pixel = XGetPixel(image, column, row);
-      for (const unsigned long mask : {image->red_mask, image->green_mask, image->blue_mask}) {
-        // The channel scaled to 0..255 whatever its width.
-        unsigned long value = pixel & mask, full = mask;
-        while (full && !(full & 1)) {
-          value >>= 1;
-          full >>= 1;
-        }
-        if (full) brightest = std::max(brightest, value * 255 / full);
-      }
+      each(channel(pixel, image->red_mask), channel(pixel, image->green_mask),
+           channel(pixel, image->blue_mask));
     }
   }
   XDestroyImage(image);
-  std::printf("%lu\n", brightest * 257);
+  return true;
+}
+
+int Spot(Display* display, Window window, int x, int y, int width, int height) {
+  int brightest = 0;
+  if (!ForEachPixel(display, window, x, y, width, height, [&](int r, int g, int b) {
+        brightest = std::max({brightest, r, g, b});
+      }))
+    return 1;
+  std::printf("%d\n", brightest * 257);
+  return 0;
+}
+
+int Like(Display* display, Window window, int x, int y, int width, int height, const char* colour,
+         int tolerance) {
+  const unsigned long rgb = std::strtoul(colour, nullptr, 16);
+  const int want[] = {static_cast<int>(rgb >> 16 & 0xFF), static_cast<int>(rgb >> 8 & 0xFF),
+                      static_cast<int>(rgb & 0xFF)};
+  long count = 0;
+  if (!ForEachPixel(display, window, x, y, width, height, [&](int r, int g, int b) {
+        if (std::abs(r - want[0]) <= tolerance && std::abs(g - want[1]) <= tolerance &&
+            std::abs(b - want[2]) <= tolerance)
+          ++count;
+      }))
+    return 1;
+  std::printf("%ld\n", count);
   return 0;
 }
 
@@ -268,12 +300,15 @@ int main(int argc, char** argv) {
   const std::string command = argc >= 3 ? argv[1] : "";
   const int arguments = argc - 2;
   const bool known =
-      ((command == "list" || command == "titles" || command == "close" || command == "frame") && arguments == 1) ||
-      (command == "sync" && arguments <= 2) || (command == "spot" && arguments == 5);
+      ((command == "list" || command == "titles" || command == "close" || command == "frame") &&
+       arguments == 1) ||
+      (command == "sync" && arguments <= 2) || (command == "spot" && arguments == 5) ||
+      (command == "like" && arguments == 7);
   if (!known) {
     std::fprintf(stderr,
                  "usage: xwin list PID | xwin titles PID | xwin close WINDOW | xwin frame WINDOW |\n"
-                 "       xwin sync PID [SECONDS] | xwin spot WINDOW X Y WIDTH HEIGHT\n");
+                 "       xwin sync PID [SECONDS] | xwin spot WINDOW X Y WIDTH HEIGHT |\n"
+                 "       xwin like WINDOW X Y WIDTH HEIGHT RRGGBB TOLERANCE\n");
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
@@ -292,6 +327,8 @@ int main(int argc, char** argv) {
   if (command == "frame") status = Frame(display, window);
   if (command == "sync") status = Sync(display, pid, arguments == 2 ? number(3) : 10);
   if (command == "spot") status = Spot(display, window, number(3), number(4), number(5), number(6));
+  if (command == "like")
+    status = Like(display, window, number(3), number(4), number(5), number(6), argv[7], number(8));
   XCloseDisplay(display);
   return status;
 }
