@@ -84,9 +84,12 @@ start_program() {  # [FOLDER]: a folder of the scenario's own making
     exec "$work/korvinth") >>"$tmp/program.log" 2>&1 &
   app=$!
   PROGRAMS[$app]=1
-  expect_windows "$START"
+  expect_windows "$START" "${ALSO_AT_START[@]}"
   wait_loaded
 }
+# Windows the scenario expects beside the start window as the program starts
+# (a message box of the load).
+ALSO_AT_START=()
 declare -A PROGRAMS=()
 
 # Ends, by their ids, the programs of the scenario that still run: run.sh

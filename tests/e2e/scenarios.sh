@@ -26,6 +26,7 @@ SCENARIOS=(
   generator_focus_and_tab
   generator_focus_and_tab_under_a_window_manager
   start_window_keeps_the_focus
+  start_window_keeps_the_focus_under_a_window_manager
   portrait_drawn_with_a_full_colour_table
 )
 
@@ -557,9 +558,9 @@ windows_on_a_large_and_a_small_screen() {
 # One Tab from the hidden text box reaches the hidden button, and Return on
 # it opens the generator beside the start window.
 expect_tab_opens_the_generator() {
-  keys_to "$START" Tab Return
+  press Tab Return
   expect_windows "$START" "$GENERATOR"
-  keys_to "$GENERATOR" Escape
+  press Escape
   expect_windows "$START"
 }
 # Each way back to the start window gives the focus to the hidden text box
@@ -611,7 +612,7 @@ press() {  # KEY...
 declare -A LEVEL30_SKILL=([Amazon]="2400 4530" [Barbarian]="3210 4530" [Necromancer]="2400 4530"
   [Paladin]="1575 4530" [Sorceress]="2400 4530")
 CLASS_CLICKS=(icon refused double middle heading tier bare description undo reset tab popup_escape
-  popup_item stats_escape stats_close stats_frame stats_click name_box message_box)
+  popup_item stats_escape stats_close stats_frame stats_click stats_parts name_box message_box)
 class_click() {  # CLASS KIND
   local class=$1 window skill
   window=$(class_window "$class")
@@ -645,6 +646,14 @@ class_click() {  # CLASS KIND
       expect_windows "$window" "$STATS"
       case $2 in
         stats_escape) press Escape ;;
+        stats_parts)
+          # The statistics window takes every key itself, after a click on
+          # its pictures and texts too.
+          click_at "$STATS" 300 1000 # a band
+          click_at "$STATS" 1000 560 # a row title
+          click_at "$STATS" 4150 7000 # the button picture
+          press Escape
+          ;;
         stats_close) click_in "$STATS" 4185 7140 2040 270 ;;  # "Close Window"
         stats_frame) close_box "$STATS" ;;
         stats_click)
@@ -766,18 +775,45 @@ generator_focus_and_tab_under_a_window_manager() {
 }
 
 # In the start window a click on its pictures, texts or bare parts leaves the
-# focus in the hidden text box: Tab still reaches the hidden button, Escape
-# still ends the program.
+# focus where it is, and so do a credits menu closed by Escape and the
+# message box of a portrait file that is no GIF: after the box Tab still
+# reaches the hidden button, which then keeps the focus (Return opens the
+# generator again), and Escape on it ends the program.
 start_window_keeps_the_focus() {
-  start_program
+  local folder
+  folder=$(mktemp -d "$tmp/$scenario.XXXX")
+  echo "no picture" >"$folder/barbarianmove.gif"
+  ALSO_AT_START=(Korvinth)
+  wait_loaded() { :; }
+  start_program "$folder"
+  expect_box Korvinth "This file is not a *.gif file" "$START"
+  press Return
+  expect_windows "$START"
+  expect_tab_opens_the_generator
   local spot
   for spot in "6000 1500" "6000 4000" "700 8300" "3000 7500" "11000 3000"; do  # logo, title, credit, bare
     click_at "$START" $spot
   done
-  expect_tab_opens_the_generator
+  expect_return_opens_the_generator
+  click_in "$START" 2715 8430 2280 450  # a credit's menu, closed by Escape
+  wait_popup
+  press Escape
+  wait_menu_closed
+  expect_return_opens_the_generator
   click_at "$START" 6000 1500
   press Escape
   expect_ended
+}
+# Return on the hidden button, which holds the focus, opens the generator.
+expect_return_opens_the_generator() {
+  press Return
+  expect_windows "$START" "$GENERATOR"
+  press Escape
+  expect_windows "$START"
+}
+start_window_keeps_the_focus_under_a_window_manager() {
+  with_window_manager
+  start_window_keeps_the_focus
 }
 
 # A portrait as ImageMagick writes it from solid frames, whose two-colour
