@@ -158,7 +158,6 @@ void Form::UpdateFocusPolicy() {
 }
 
 void Form::Show() {
-  UpdateFocusPolicy();
   if (!shown_) {
     shown_ = true;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -256,8 +255,8 @@ void Form::closeEvent(QCloseEvent* event) {
 }
 
 bool Form::event(QEvent* event) {
-  // A control is polished before it is first shown, with the focus policy
-  // its maker gave it.
+  // A control is polished before it is first shown (with its window, or on
+  // its own when made later), with the focus policy its maker gave it.
   if (event->type() == QEvent::ChildPolished || event->type() == QEvent::ChildRemoved) UpdateFocusPolicy();
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
