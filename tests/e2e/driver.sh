@@ -383,6 +383,7 @@ own_display() {  # WIDTHxHEIGHT
 # must not take them for a window manager's.
 with_window_manager() {
   local before id
+  WINDOW_MANAGER=openbox
   before=$(root_properties "$DISPLAY")
   mkdir -p "$tmp/$scenario-config"
   XDG_CONFIG_HOME=$tmp/$scenario-config openbox --sm-disable >"$log/$scenario-openbox.log" 2>&1 &

@@ -558,9 +558,9 @@ windows_on_a_large_and_a_small_screen() {
 # One Tab from the hidden text box reaches the hidden button, and Return on
 # it opens the generator beside the start window.
 expect_tab_opens_the_generator() {
-  press Tab Return
+  press "$START" Tab Return
   expect_windows "$START" "$GENERATOR"
-  press Escape
+  press "$GENERATOR" Escape
   expect_windows "$START"
 }
 # Each way back to the start window gives the focus to the hidden text box
@@ -600,11 +600,20 @@ focus_back_on_the_start_window_under_a_window_manager() {
   focus_back_on_the_start_window
 }
 
-# Keys as a user types them: to whichever window holds the keyboard now, none
-# being given it first.
-press() {  # KEY...
+# Keys as a user types them to a window: to whichever window holds the
+# keyboard, none being given it first. Under a window manager the keyboard
+# moves when the manager has moved it, apart from the program: the keys wait
+# until the window has it, as a user would.
+press() {  # TITLE KEY...
+  [[ -z ${WINDOW_MANAGER:-} ]] || wait_for "the keyboard did not come to '$1'" holds_keyboard "$1"
+  shift
   xdotool key --delay 60 "$@"
   settle
+}
+holds_keyboard() {  # TITLE
+  local id
+  id=$(window_line "$1")
+  [[ -n $id && $(xdotool getwindowfocus 2>/dev/null) == "${id%% *}" ]]
 }
 
 # One kind of click a user makes in a class window, after which the plan
@@ -628,12 +637,10 @@ class_click() {  # CLASS KIND
     description) click_at "$window" 7000 7000 ;;
     undo) command "$class" UNDO ;;
     reset) command "$class" RESET ;;
-    tab) press Tab ;;
+    tab) press "$window" Tab ;;
     popup_escape)
       click_skill "$window" "${skill[@]}" 3
-      wait_popup
-      press Escape
-      wait_menu_closed
+      menu_keys Escape
       ;;
     popup_item)
       click_skill "$window" "${skill[@]}"
@@ -645,14 +652,14 @@ class_click() {  # CLASS KIND
       menu_keys s
       expect_windows "$window" "$STATS"
       case $2 in
-        stats_escape) press Escape ;;
+        stats_escape) press "$STATS" Escape ;;
         stats_parts)
           # The statistics window takes every key itself, after a click on
           # its pictures and texts too.
           click_at "$STATS" 300 1000 # a band
           click_at "$STATS" 1000 560 # a row title
           click_at "$STATS" 4150 7000 # the button picture
-          press Escape
+          press "$STATS" Escape
           ;;
         stats_close) click_in "$STATS" 4185 7140 2040 270 ;;  # "Close Window"
         stats_frame) close_box "$STATS" ;;
@@ -667,12 +674,12 @@ class_click() {  # CLASS KIND
     name_box)
       command "$class" SAVE
       expect_windows "$window" "$NAME_BOX"
-      press Escape
+      press "$NAME_BOX" Escape
       ;;
     message_box)
       save_as "$class" 'a/b'
       expect_windows "$window" Korvinth
-      press Return
+      press Korvinth Return
       ;;
   esac
   expect_windows "$window"
@@ -699,7 +706,7 @@ escape_after_clicks() {  # CLASS KIND...
   for kind in "$@"; do
     open_class "$class" portrait
     class_click "$class" "$kind"
-    press Escape
+    press "$(class_window "$class")" Escape
     # The statistics window stays open beside the start window.
     [[ $kind == stats_click ]] && { expect_windows "$START" "$STATS"; close_box "$STATS"; }
     wait_for "Escape after '$kind' in the $class window did not go back to the start window" \
@@ -734,17 +741,17 @@ generator_focus_and_tab() {
   start_program
   open_generator_by_label
   expect_focus_shown 5  # Random, selected and focused on opening
-  press Tab
+  press "$GENERATOR" Tab
   expect_focus_shown level
-  press Tab
+  press "$GENERATOR" Tab
   expect_focus_shown 5
-  press shift+Tab
+  press "$GENERATOR" shift+Tab
   expect_focus_shown level
-  press shift+Tab
+  press "$GENERATOR" shift+Tab
   expect_focus_shown 5
-  press Up  # the option above, Sorceress, takes the focus and the choice
+  press "$GENERATOR" Up  # the option above, Sorceress, takes the focus and the choice
   expect_focus_shown 4
-  press Tab Tab
+  press "$GENERATOR" Tab Tab
   expect_focus_shown 4
   local spot
   for spot in "100 100" "1400 2400" "2700 3090" "3500 2700"; do  # bare, a text, a button's picture, bare
@@ -756,17 +763,17 @@ generator_focus_and_tab() {
   # A wrong level: the box says so, and the focus is back in the level box,
   # where the next digits go.
   click_in "$GENERATOR" 1725 2685 435 225
-  press End BackSpace 8 0
+  press "$GENERATOR" End BackSpace 8 0
   expect_box "Entry Error" "Level must be 0 - 75" "$GENERATOR"
-  press Return
+  press "Entry Error" Return
   expect_windows "$GENERATOR"
   click_at "$GENERATOR" 100 100
-  press End BackSpace 1 4 Return
+  press "$GENERATOR" End BackSpace 1 4 Return
   expect_box "Character Generator" \
     "This will generate a Amazon, Level 14. | Do you want to continue? (This may take awhile)" "$GENERATOR"
-  press n
+  press "Character Generator" n
   expect_windows "$GENERATOR"
-  press Escape
+  press "$GENERATOR" Escape
   expect_windows "$START"
 }
 generator_focus_and_tab_under_a_window_manager() {
@@ -787,7 +794,7 @@ start_window_keeps_the_focus() {
   wait_loaded() { :; }
   start_program "$folder"
   expect_box Korvinth "This file is not a *.gif file" "$START"
-  press Return
+  press Korvinth Return
   expect_windows "$START"
   expect_tab_opens_the_generator
   local spot
@@ -797,18 +804,18 @@ start_window_keeps_the_focus() {
   expect_return_opens_the_generator
   click_in "$START" 2715 8430 2280 450  # a credit's menu, closed by Escape
   wait_popup
-  press Escape
+  press "$START" Escape
   wait_menu_closed
   expect_return_opens_the_generator
   click_at "$START" 6000 1500
-  press Escape
+  press "$START" Escape
   expect_ended
 }
 # Return on the hidden button, which holds the focus, opens the generator.
 expect_return_opens_the_generator() {
-  press Return
+  press "$START" Return
   expect_windows "$START" "$GENERATOR"
-  press Escape
+  press "$GENERATOR" Escape
   expect_windows "$START"
 }
 start_window_keeps_the_focus_under_a_window_manager() {
