@@ -664,8 +664,10 @@ class_click() {  # CLASS KIND
         stats_close) click_in "$STATS" 4185 7140 2040 270 ;;  # "Close Window"
         stats_frame) close_box "$STATS" ;;
         stats_click)
-          # A click on the class window beside the statistics window.
-          click_at "$window" 10500 5400
+          # A click on the class window beside the statistics window, on
+          # the middle tree's title, which the statistics window (over the
+          # class window's middle) leaves in sight.
+          click_at "$window" 5535 165
           expect_windows "$window" "$STATS"
           return
           ;;
