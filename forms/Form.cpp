@@ -150,7 +150,8 @@ Timer& Form::AddTimer(std::string name, int interval, bool enabled) {
 }
 
 void Form::UpdateFocusPolicy() {
-  const QList<QWidget*> children = findChildren<QWidget*>();
+  // A window's controls are its direct children (its menus are windows of their own).
+  const QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
   const bool holdsFocusable = std::any_of(children.begin(), children.end(), [](const QWidget* child) {
     return !child->isWindow() && (child->focusPolicy() & Qt::TabFocus);
   });

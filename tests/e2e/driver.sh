@@ -218,6 +218,22 @@ type_to() {  # TITLE TEXT
   settle
 }
 
+# Keys as a user types them to a window: to whichever window holds the
+# keyboard, none being given it first. Under a window manager the keyboard
+# moves when the manager has moved it, apart from the program: the keys wait
+# until the window has it, as a user would.
+press() {  # TITLE KEY...
+  [[ -z ${WINDOW_MANAGER:-} ]] || wait_for "the keyboard did not come to '$1'" holds_keyboard "$1"
+  shift
+  xdotool key --delay 60 "$@"
+  settle
+}
+holds_keyboard() {  # TITLE
+  local id
+  id=$(window_line "$1")
+  [[ -n $id && $(xdotool getwindowfocus 2>/dev/null) == "${id%% *}" ]]
+}
+
 # Closes a window as a window manager's close box does.
 close_box() {  # TITLE
   "$xwin" close "$(window_id "$1")"

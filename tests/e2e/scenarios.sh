@@ -600,22 +600,6 @@ focus_back_on_the_start_window_under_a_window_manager() {
   focus_back_on_the_start_window
 }
 
-# Keys as a user types them to a window: to whichever window holds the
-# keyboard, none being given it first. Under a window manager the keyboard
-# moves when the manager has moved it, apart from the program: the keys wait
-# until the window has it, as a user would.
-press() {  # TITLE KEY...
-  [[ -z ${WINDOW_MANAGER:-} ]] || wait_for "the keyboard did not come to '$1'" holds_keyboard "$1"
-  shift
-  xdotool key --delay 60 "$@"
-  settle
-}
-holds_keyboard() {  # TITLE
-  local id
-  id=$(window_line "$1")
-  [[ -n $id && $(xdotool getwindowfocus 2>/dev/null) == "${id%% *}" ]]
-}
-
 # One kind of click a user makes in a class window, after which the plan
 # history must still hold the keyboard focus. Places are in twips.
 declare -A LEVEL30_SKILL=([Amazon]="2400 4530" [Barbarian]="3210 4530" [Necromancer]="2400 4530"
