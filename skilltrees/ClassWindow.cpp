@@ -631,13 +631,11 @@ void ClassWindow::DistributeRandomPoints() {
       return;
     }
     platform.DoEvents();
-    const int draw = RandomWhole(30, 1);  // 1 to 30
-    // 9, 10 and 11 of the 30 draws go left, middle and right; the uneven split is kept on purpose.
-    const int bucket = draw < 10 ? 0 : (draw < 20 ? 1 : 2);
+    const int panel = PanelOfTreeDraw(RandomWhole(30, 1));  // a draw of 1 to 30
     // Index 9 is never drawn: 9 values, 0 to 8.
     mod_Misc.RandomSkillIndex = static_cast<std::int16_t>(RandomWhole(9, 0));
     --mod_Misc.RandomPointsLeft;
-    img_Tree_Click(bucket, mod_Misc.RandomSkillIndex);
+    img_Tree_Click(panel, mod_Misc.RandomSkillIndex);
     platform.DoEvents();
   }
 }

@@ -109,6 +109,11 @@ class ClassWindow : public forms::Form, public PlannerWindow {
   std::map<std::string, forms::Control*, std::less<>> named_;
 };
 
+// The panel (0 left, 1 middle, 2 right) that a tree draw of the random fill
+// picks: draws 1 to 9, 10 to 19 and 20 to 30, so the panels get 9, 10 and 11
+// of the 30 draws. The uneven split is kept on purpose.
+constexpr int PanelOfTreeDraw(int draw) { return draw < 10 ? 0 : (draw < 20 ? 1 : 2); }
+
 // The class window of each class of the table, under the class's window name.
 forms::FormRef<ClassWindow>& ClassWindowOf(ClassId id);
 // The five class windows by name.

@@ -215,12 +215,14 @@ TEST_F(Commands, ExportCopiesEveryKindOfLine) {
   Click(kSummon, 0);
   desktop.inputAnswers.push_back(QString("Mixed Plan"));
   W().lbl_Save_Click();
-  EXPECT_EQ(Exported("Mixed Plan"),
-            "Mixed Plan\r\nClass: Necromancer\r\nLevel: 32\r\n---------------------------------------------\r\n"
-            "\r\nClvl 1 Slvl 0: Starting Level\r\nDen Of Evil: Normal Slvl 1: Teeth\r\n"
-            "Clvl 4 Reserved For Later \r\nReserved Slvl 1: Bone Armor\r\n"
-            "Izual Quest Point:(1) Normal Slvl 1: Amplify Damage\r\nBook of Skill: Normal Slvl 2: Amplify Damage\r\n"
-            "Clvl 32 Slvl 1: Skeleton Mastery\r\n\r\n---------------------------------------------\r\n");
+  EXPECT_EQ(
+      Exported("Mixed Plan"),
+      "Mixed Plan\r\nClass: Necromancer\r\nLevel: 32\r\n---------------------------------------------\r\n"
+      "\r\nClvl 1 Slvl 0: Starting Level\r\nDen Of Evil: Normal Slvl 1: Teeth\r\n"
+      "Clvl 4 Reserved For Later \r\nReserved Slvl 1: Bone Armor\r\n"
+      "Izual Quest Point:(1) Normal Slvl 1: Amplify Damage\r\n"
+      "Book of Skill: Normal Slvl 2: Amplify Damage\r\n"
+      "Clvl 32 Slvl 1: Skeleton Mastery\r\n\r\n---------------------------------------------\r\n");
 }
 
 TEST_F(Commands, ExportOfAnEmptyPlanAndReplacingAFile) {
@@ -314,7 +316,8 @@ TEST_P(RandomFill, EndsAtTheRequestedLevel) {
   EXPECT_GE(desktop.doEvents, 9);
 }
 
-INSTANTIATE_TEST_SUITE_P(Levels, RandomFill, ::testing::Values(1, 10, 75));
+INSTANTIATE_TEST_SUITE_P(Levels, RandomFill, ::testing::Values(1, 10, 75),
+                         [](const auto& info) { return "Level" + std::to_string(info.param); });
 
 TEST_F(Commands, NoFillWithoutAPendingGeneration) {
   for (auto [roll, points] : {std::pair{0, 10}, std::pair{1000, 0}, std::pair{1000, -4}}) {

@@ -2,10 +2,15 @@
 // the kinds of point and their precedence, the history lines and labels.
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+#include <string_view>
+
 #include "core/Colors.h"
 #include "core/MenuWindow.h"
 #include "core/Misc.h"
 #include "skilltrees/ClassWindow.h"
+#include "tests/support/CaseNames.h"
 #include "tests/support/NecroWindow.h"
 
 namespace {
@@ -180,6 +185,14 @@ struct QuestGrant {
   const char* line;
 };
 
+void PrintTo(const QuestGrant& g, std::ostream* out) { *out << '"' << g.line << "\" at use " << g.count; }
+
+// The case's name: its line up to the skill level ("DenOfEvilNormal").
+std::string CaseName(const ::testing::TestParamInfo<QuestGrant>& info) {
+  const std::string_view line = info.param.line;
+  return testing_support::CaseName({line.substr(0, line.find(" Slvl"))});
+}
+
 class QuestGrants : public PointAllocation, public ::testing::WithParamInterface<QuestGrant> {};
 
 TEST_P(QuestGrants, GrantWritesItsLineAndChangesNoLevel) {
@@ -215,7 +228,8 @@ INSTANTIATE_TEST_SUITE_P(Kinds, QuestGrants,
                                                       "Izual Quest Point:(2) Nightmare Slvl 2: Teeth"},
                                            QuestGrant{&korvinth::CharacterState::DeathOfIzualUses,
                                                       &korvinth::CharacterState::DeathOfIzualPending, 6,
-                                                      "Izual Quest Point:(2) Hell Slvl 2: Teeth"}));
+                                                      "Izual Quest Point:(2) Hell Slvl 2: Teeth"}),
+                         CaseName);
 
 TEST_F(PointAllocation, QuestGrantComesBeforeReserve) {
   mod_Misc.DenOfEvilUses = 1;

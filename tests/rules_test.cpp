@@ -1,9 +1,13 @@
 // The level-tier checks, the number/text rules and the window lookup.
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 #include "core/Misc.h"
 #include "forms/Convert.h"
 #include "forms/Form.h"
+#include "tests/support/CaseNames.h"
 #include "tests/support/Planner.h"
 
 namespace {
@@ -26,6 +30,17 @@ const char* const kNotYet18 =
     "Not available yet, you must be character level 18 first (or just getting level 18).";
 const char* const kNotYet30 =
     "Not available yet, you must be character level 30 first (or just getting level 30).";
+
+void PrintTo(const TierCase& c, std::ostream* out) {
+  *out << "row " << c.row << " at level " << c.levelUps + 1 << " holding " << c.points << " points, "
+       << (c.reserve ? "a reserved point" : "a level-up point");
+}
+
+std::string CaseName(const ::testing::TestParamInfo<TierCase>& info) {
+  const TierCase& c = info.param;
+  return testing_support::CaseName({"Row" + std::to_string(c.row), "Level" + std::to_string(c.levelUps + 1),
+                                    "Points" + std::to_string(c.points), c.reserve ? "Reserved" : "LevelUp"});
+}
 
 class TierCheck : public testing_support::PlannerTest, public ::testing::WithParamInterface<TierCase> {};
 
@@ -50,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
         TierCase{30, 27, 0, false, false, kNotYet30}, TierCase{30, 39, 10, false, true, nullptr},
         TierCase{30, 39, 10, true, true, nullptr}, TierCase{30, 39, 11, true, false, kCap},
         TierCase{12, 10, 0, false, true, nullptr}, TierCase{18, 15, 0, false, false, kNotYet18},
-        TierCase{24, 22, 1, false, false, kCap}));
+        TierCase{24, 22, 1, false, false, kCap}),
+    CaseName);
 
 TEST(TierCheckNames, EachRowChecksItsOwnLevel) {
   mod_Misc = korvinth::CharacterState{};

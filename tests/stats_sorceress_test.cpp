@@ -1,10 +1,12 @@
 // The statistics tables of the Sorceress trees: Fire, Cold and Lightning.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
 #include "skillstats/StatTable.h"
+#include "tests/support/CaseNames.h"
 #include "tests/support/StatChecks.h"
 
 namespace {
@@ -101,6 +103,10 @@ struct SeriesCase {
   Series expected;
 };
 
+void PrintTo(const SeriesCase& c, std::ostream* out) {
+  *out << c.name << " (skill " << c.skill << ", row " << c.row << " \"" << c.title << "\")";
+}
+
 class SorceressStatsSeries : public ::testing::TestWithParam<SeriesCase> {};
 
 TEST_P(SorceressStatsSeries, MatchesAtEveryLevel) {
@@ -189,6 +195,19 @@ struct CellCase {
   const char* text;
 };
 
+// The tree of a case's table, as the statistics window's trees are named here.
+const char* TreeOf(const StatTable* table) {
+  for (const NamedTable& tree : kTrees) {
+    if (tree.table == table) return tree.name;
+  }
+  return "?";
+}
+
+void PrintTo(const CellCase& c, std::ostream* out) {
+  *out << TreeOf(c.table) << " skill " << c.skill << ", row " << c.row << " \"" << c.title << "\", level "
+       << c.level << ": \"" << c.text << '"';
+}
+
 class SorceressStatsCells : public ::testing::TestWithParam<CellCase> {};
 
 TEST_P(SorceressStatsCells, ShowsTheListedText) {
@@ -262,7 +281,14 @@ const CellCase kCells[] = {
     {&Light, 9, 1, 20, "Lightning Cost Reduced (%)", "63"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Listed, SorceressStatsCells, ::testing::ValuesIn(kCells));
+// "Fire_FireBolt_Row1_Level20"; level 0 stands for every level.
+INSTANTIATE_TEST_SUITE_P(Listed, SorceressStatsCells, ::testing::ValuesIn(kCells), [](const auto& info) {
+  const CellCase& c = info.param;
+  const std::string_view caption = (*c.table)[static_cast<std::size_t>(c.skill)].caption;
+  return testing_support::CaseName(
+      {TreeOf(c.table), caption.substr(caption.find(": ") + 2), "Row" + std::to_string(c.row),
+       c.level == 0 ? std::string("EveryLevel") : "Level" + std::to_string(c.level)});
+});
 
 // Energy Shield's absorption and Lightning Mastery's cost reduction share
 // one list of values under their own titles.

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <ostream>
 
+#include "core/Classes.h"
 #include "core/Misc.h"
 #include "forms/Form.h"
 #include "tests/support/ScriptedServices.h"
@@ -23,6 +24,11 @@ inline void PrintTo(const QStringList& list, std::ostream* out) {
   for (const QString& text : list) *out << " \"" << text.toStdString() << '"';
   *out << " }";
 }
+
+namespace korvinth {
+// A class by its name in failure messages and case listings.
+inline void PrintTo(ClassId id, std::ostream* out) { *out << ClassOf(id).name; }
+}  // namespace korvinth
 
 namespace testing_support {
 
