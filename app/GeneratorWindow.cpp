@@ -5,6 +5,7 @@
 #include "core/Colors.h"
 #include "core/Misc.h"
 #include "core/Random.h"
+#include "core/WindowNames.h"
 #include "forms/Convert.h"
 #include "forms/Fonts.h"
 #include "forms/Services.h"
@@ -12,7 +13,7 @@
 
 namespace korvinth {
 
-forms::FormRef<GeneratorWindow> frm_RandomGenerator{"frm_RandomGenerator"};
+forms::FormRef<GeneratorWindow> frm_RandomGenerator{std::string(kRandomGeneratorName)};
 
 namespace {
 
@@ -46,7 +47,7 @@ QString ClassOfRoll(int roll) {
   return QStringLiteral("Random");
 }
 
-GeneratorWindow::GeneratorWindow() : Form("frm_RandomGenerator") {
+GeneratorWindow::GeneratorWindow() : Form(std::string(kRandomGeneratorName)) {
   SetCaption(QStringLiteral("Random Character Generator"));
   SetClientSize(3840, 3825);
   SetPicture(Picture("generator_back").scaled(256, 255));

@@ -14,6 +14,7 @@
 #include "core/MenuWindow.h"
 #include "core/Misc.h"
 #include "core/Quests.h"
+#include "core/WindowNames.h"
 #include "forms/Convert.h"
 #include "forms/Fonts.h"
 #include "forms/Services.h"
@@ -21,7 +22,7 @@
 
 namespace korvinth {
 
-forms::FormRef<StartWindow> frm_MainSelect{"frm_MainSelect"};
+forms::FormRef<StartWindow> frm_MainSelect{std::string(kMainSelectName)};
 
 const QString StartWindow::kTarnavelContact = QStringLiteral(
     "Battle Net ID: Tarnavel\r\nE-Mail:  tarnavel@example.org\r\nICQ: 10000001\r\nGuild: (none)\r\n"
@@ -63,7 +64,7 @@ std::string Std(std::string_view text) { return std::string(text); }
 
 }  // namespace
 
-StartWindow::StartWindow() : Form("frm_MainSelect") {
+StartWindow::StartWindow() : Form(std::string(kMainSelectName)) {
   using forms::Face;
   SetCaption(QStringLiteral("Diablo II Korvinth"));
   SetClientSize(12000, 9000);

@@ -1,5 +1,6 @@
 #include "core/MenuWindow.h"
 
+#include <string>
 #include <string_view>
 
 #include "core/Classes.h"
@@ -7,6 +8,7 @@
 #include "core/Notices.h"
 #include "core/PlannerWindow.h"
 #include "core/Quests.h"
+#include "core/WindowNames.h"
 #include "forms/Control.h"
 #include "forms/Convert.h"
 #include "forms/Services.h"
@@ -14,7 +16,7 @@
 
 namespace korvinth {
 
-forms::FormRef<MenuWindow> frm_Menu{"frm_Menu"};
+forms::FormRef<MenuWindow> frm_Menu{std::string(kMenuName)};
 
 namespace {
 
@@ -51,7 +53,7 @@ void UseQuest(Quest quest) {
 
 }  // namespace
 
-MenuWindow::MenuWindow() : Form("frm_Menu") {
+MenuWindow::MenuWindow() : Form(std::string(kMenuName)) {
   // The popup menus' holder keeps the default caption it was first given, on purpose.
   SetCaption(QStringLiteral("Form1"));
   mnu_ReservePoint.onClick = [] { ReserveSkillPoint(); };
@@ -68,9 +70,9 @@ MenuWindow::MenuWindow() : Form("frm_Menu") {
 }
 
 void MenuWindow::mnu_SkillInfo_Click() {
-  forms::FormRefBase& stats = forms::FormRefBase::Require("frm_SkillStats");
+  forms::FormRefBase& stats = forms::FormRefBase::Require(kSkillStatsName);
   // Always a fresh window, so that its load reads the last right-clicked skill.
-  if (IsFormLoaded("frm_SkillStats")) stats.Unload();
+  if (IsFormLoaded(kSkillStatsName)) stats.Unload();
   stats.Show();
 }
 

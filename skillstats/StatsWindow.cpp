@@ -9,12 +9,13 @@
 #include "core/Classes.h"
 #include "core/Colors.h"
 #include "core/Misc.h"
+#include "core/WindowNames.h"
 #include "forms/Convert.h"
 #include "forms/Fonts.h"
 
 namespace korvinth {
 
-forms::FormRef<StatsWindow> frm_SkillStats{"frm_SkillStats"};
+forms::FormRef<StatsWindow> frm_SkillStats{std::string(kSkillStatsName)};
 
 namespace {
 
@@ -60,7 +61,7 @@ static_assert(EveryTreeHasOneTable(), "each tree code of the classes has one sta
 
 }  // namespace
 
-StatsWindow::StatsWindow() : Form("frm_SkillStats") {
+StatsWindow::StatsWindow() : Form(std::string(kSkillStatsName)) {
   SetCaption(QStringLiteral("Skill Stats"));
   SetClientSize(10110, 7695);
   SetBackColor(kPointBrown);

@@ -11,6 +11,7 @@
 #include "core/Notices.h"
 #include "core/Quests.h"
 #include "core/Random.h"
+#include "core/WindowNames.h"
 #include "forms/Convert.h"
 #include "forms/Fonts.h"
 #include "forms/Services.h"
@@ -596,7 +597,7 @@ void ClassWindow::lbl_Reset_Click() {
 
 void ClassWindow::lbl_ChangeClass_Click() {
   lbl_Reset_Click();
-  forms::FormRefBase::Require("frm_MainSelect").Show();
+  forms::FormRefBase::Require(kMainSelectName).Show();
   if (forms::FormRefBase* self = forms::FormRefBase::Find(Name()); self && self->Loaded() == this) {
     self->Unload();
   } else {
@@ -657,7 +658,7 @@ void CloseClassWindows(const forms::FormRefBase* keep) {
 void ShowClassWindow(forms::FormRefBase& window) {
   CloseClassWindows(&window);
   window.Show();
-  forms::FormRefBase::Require("frm_MainSelect").Hide();
+  forms::FormRefBase::Require(kMainSelectName).Hide();
 }
 
 }  // namespace korvinth
