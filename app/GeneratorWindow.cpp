@@ -20,6 +20,14 @@ namespace {
 const QString kLevelError = QStringLiteral("Level must be 0 - 75");
 const QString kEntryError = QStringLiteral("Entry Error");
 
+// The highest level the generator makes: the level box takes 0 to it, and
+// a random level is drawn up to it, from kLowestRandomLevel on.
+constexpr int kHighestGeneratedLevel = 75;
+constexpr int kLowestRandomLevel = 12;
+
+// A class roll draws 1 to this; 1 to 999 pick a class, this itself is drawn again.
+constexpr int kClassRollSpan = 1000;
+
 // The options in the table's order from the top, then "Random", 315 twips apart.
 constexpr int kFirstOptionTop = 330;
 constexpr int kOptionSpacing = 315;
@@ -32,7 +40,7 @@ static_assert(IsClassOrder(kOptionTabOrder));
 // Whether the level box holds a level the generator takes: a number from 0 to 75.
 bool LevelInRange(const QString& text) {
   const std::optional<double> value = forms::NumericValue(text);
-  return value && *value >= 0 && *value <= 75;
+  return value && *value >= 0 && *value <= kHighestGeneratedLevel;
 }
 
 void ShowStartWindowIfHidden() {
@@ -43,7 +51,9 @@ void ShowStartWindowIfHidden() {
 
 QString ClassOfRoll(int roll) {
   // 1 to 999 in shares of 200 (the first 199), in the table's order.
-  if (roll >= 1 && roll <= 999) return forms::Latin1Text(kClasses[roll * kClasses.size() / 1000].name);
+  if (roll >= 1 && roll < kClassRollSpan) {
+    return forms::Latin1Text(kClasses[roll * kClasses.size() / kClassRollSpan].name);
+  }
   return QStringLiteral("Random");
 }
 
@@ -140,10 +150,10 @@ void GeneratorWindow::opt_Random_Click() {
 }
 
 void GeneratorWindow::KeyPress(std::int16_t& KeyAscii) {
-  if (KeyAscii == 27) {
+  if (KeyAscii == forms::kKeyEscape) {
     KeyAscii = 0;
     CloseDialog();
-  } else if (KeyAscii == 13) {
+  } else if (KeyAscii == forms::kKeyReturn) {
     KeyAscii = 0;
     lbl_Generate_Click();
   }
@@ -193,16 +203,16 @@ void GeneratorWindow::lbl_Cancel_Click() {
 void GeneratorWindow::RandomCharGen() {
   do {
     if (mod_Misc.RandomClass != QLatin1String("Random")) {
-      mod_Misc.RandomClassRoll = 1000;
+      mod_Misc.RandomClassRoll = kChosenClassRoll;
     } else {
-      mod_Misc.RandomClassRoll = static_cast<std::int16_t>(RandomWhole(1000, 1));
+      mod_Misc.RandomClassRoll = static_cast<std::int16_t>(RandomWhole(kClassRollSpan, 1));
       mod_Misc.RandomClass = ClassOfRoll(mod_Misc.RandomClassRoll);
     }
     // A random level is uniform over 12 to 75.
     if (mod_Misc.RandomPointsLeft == 0) {
       do {
-        mod_Misc.RandomPointsLeft = static_cast<std::int16_t>(RandomWhole(75, 1));
-      } while (mod_Misc.RandomPointsLeft < 12);
+        mod_Misc.RandomPointsLeft = static_cast<std::int16_t>(RandomWhole(kHighestGeneratedLevel, 1));
+      } while (mod_Misc.RandomPointsLeft < kLowestRandomLevel);
     }
   } while (mod_Misc.RandomClass == QLatin1String("Random"));
 
@@ -212,7 +222,7 @@ void GeneratorWindow::RandomCharGen() {
           .arg(mod_Misc.RandomPointsLeft),
       forms::kYesNo, QStringLiteral("Character Generator"));
   if (answer != forms::kYes) {
-    if (mod_Misc.RandomClassRoll != 1000) {
+    if (mod_Misc.RandomClassRoll != kChosenClassRoll) {
       opt_Random_Click();
       opt_Random->setFocus();
     }

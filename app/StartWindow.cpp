@@ -168,7 +168,7 @@ void StartWindow::AddFocusHolders() {
 }
 
 void StartWindow::EscapeKey(std::int16_t& key) {
-  if (key == 27) lbl_Close_Click();
+  if (key == forms::kKeyEscape) lbl_Close_Click();
 }
 
 void StartWindow::Form_Load() {
@@ -256,7 +256,7 @@ void StartWindow::Command1_Click() { frm_RandomGenerator.Show(); }
 void StartWindow::lbl_Close_Click() { forms::services().EndProgram(); }
 
 void StartWindow::Form_KeyPress(std::int16_t& KeyAscii) {
-  if (KeyAscii == 27) lbl_Close_Click();
+  if (KeyAscii == forms::kKeyEscape) lbl_Close_Click();
 }
 
 void StartWindow::Form_QueryClose() { lbl_Close_Click(); }

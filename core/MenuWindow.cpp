@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/Classes.h"
+#include "core/Limits.h"
 #include "core/Misc.h"
 #include "core/Notices.h"
 #include "core/PlannerWindow.h"
@@ -94,7 +95,7 @@ void UseReservedPoint() {
 void ReserveSkillPoint() {
   PlannerWindow* window = WindowOfCurrentTree();
   if (!window) return;
-  if (mod_Misc.LevelUps + 1 >= 99) {
+  if (mod_Misc.LevelUps + 1 >= kMaxLevel) {
     // No route raises the character past level 99.
     ShowNotice(*window, kLevelCapMessage);
     return;

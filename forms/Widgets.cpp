@@ -26,12 +26,12 @@ bool PassKey(const KeyPressHandler& handler, QKeyEvent* event) {
 std::int16_t KeyAsciiOf(const QKeyEvent& event) {
   switch (event.key()) {
     case Qt::Key_Escape:
-      return 27;
+      return kKeyEscape;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return 13;
+      return kKeyReturn;
     case Qt::Key_Backspace:
-      return 8;
+      return kKeyBackspace;
     case Qt::Key_Tab:
       return 0;  // focus movement, not a character
     default:

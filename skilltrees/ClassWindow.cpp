@@ -6,6 +6,7 @@
 #include "assets/Pictures.h"
 #include "core/Colors.h"
 #include "core/Export.h"
+#include "core/Limits.h"
 #include "core/MenuWindow.h"
 #include "core/Misc.h"
 #include "core/Notices.h"
@@ -63,6 +64,9 @@ constexpr int kRows[] = {1, 6, 12, 18, 24, 30};
 constexpr int kRowLabelTops[] = {555, 1365, 2160, 2985, 3870, 4680};
 const char* const kHeadingNames[] = {"lbl_Summon", "lbl_PB", "Label1"};
 constexpr TwipsRect kHeadingRects[] = {{1365, 0, 2745, 300}, {4155, 15, 2760, 300}, {6930, 0, 2685, 300}};
+
+// Where the hover outline waits, out of sight, while no skill is pointed at.
+constexpr int kOutlineParked = -1000;
 
 const QString kHoverLastLine = QStringLiteral("Right click for reserve options and skill stats.");
 const QString kNoticeText = QStringLiteral(
@@ -217,7 +221,7 @@ void ClassWindow::BuildFrame() {
   lbl_Notice->SetAlignment(forms::Alignment::Center);
   remember(*lbl_Notice);
 
-  sh_Outline = &AddShape("sh_Outline", -1000, 370, 580, 595);
+  sh_Outline = &AddShape("sh_Outline", kOutlineParked, 370, 580, 595);
   sh_Outline->SetBorder(kPaleYellow, 2);
   remember(*sh_Outline);
 
@@ -345,8 +349,8 @@ void ClassWindow::Form_Load() {
 void ClassWindow::Form_MouseMove(const forms::MouseArgs&) { HoverReset(); }
 
 void ClassWindow::HoverReset() {
-  sh_Outline->SetTop(-1000);
-  sh_Outline->SetLeft(-1000);
+  sh_Outline->SetTop(kOutlineParked);
+  sh_Outline->SetLeft(kOutlineParked);
   lbl_Description->SetCaption(QString());
   for (forms::Label* label : {lbl_Close, lbl_UndoLast, lbl_ChangeClass, lbl_Reset, lbl_Save}) {
     label->SetForeColor(kPaleYellow);
@@ -384,10 +388,10 @@ void ClassWindow::img_Tree_Click(int tree, std::int16_t Index) {
   mod_Misc.ClickedSkillLevel = static_cast<std::int16_t>(forms::CaptionValue(points.Caption()));
   // Checks in order of precedence: the first that fails refuses the click.
   bool refused = true;
-  if (mod_Misc.ClickedSkillLevel == 20) {
+  if (mod_Misc.ClickedSkillLevel == kMaxSkillPoints) {
     mod_Misc.UnavailMessage =
         QStringLiteral("No more points may be added to this skill.  Maximum points are 20 per skill.");
-  } else if (mod_Misc.LevelUps + 1 >= 99) {
+  } else if (mod_Misc.LevelUps + 1 >= kMaxLevel) {
     mod_Misc.UnavailMessage = kLevelCapMessage;
   } else if (skill.level != 1 && !CanAddLevelSkill(skill.level)) {
     // the tier check has left its reason in UnavailMessage
@@ -606,7 +610,7 @@ void ClassWindow::lbl_ChangeClass_Click() {
 }
 
 void ClassWindow::lb_SkillsPerLevel_KeyPress(std::int16_t& KeyAscii) {
-  if (KeyAscii == 27) lbl_ChangeClass_Click();
+  if (KeyAscii == forms::kKeyEscape) lbl_ChangeClass_Click();
 }
 
 void ClassWindow::lbl_Close_Click() { forms::services().EndProgram(); }

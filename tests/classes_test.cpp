@@ -212,7 +212,7 @@ TEST_F(Classes, RandomFillOfEveryClass) {
   for (int window = 0; window < 5; ++window) {
     testing_support::ResetProgram();
     desktop.boxes.clear();
-    mod_Misc.RandomClassRoll = 1000;
+    mod_Misc.RandomClassRoll = korvinth::kChosenClassRoll;
     mod_Misc.RandomPointsLeft = 40;
     mod_Misc.RandomRunning = korvinth::kTrue;
     ClassWindow& w = Open(window);

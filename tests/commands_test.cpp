@@ -20,6 +20,7 @@ namespace {
 using korvinth::ClassWindow;
 using korvinth::frm_Menu;
 using korvinth::frm_NecroSkill;
+using korvinth::kChosenClassRoll;
 using korvinth::kTrue;
 using korvinth::mod_Misc;
 
@@ -215,12 +216,14 @@ TEST_F(Commands, ExportCopiesEveryKindOfLine) {
   Click(kSummon, 0);
   desktop.inputAnswers.push_back(QString("Mixed Plan"));
   W().lbl_Save_Click();
-  EXPECT_EQ(Exported("Mixed Plan"),
-            "Mixed Plan\r\nClass: Necromancer\r\nLevel: 32\r\n---------------------------------------------\r\n"
-            "\r\nClvl 1 Slvl 0: Starting Level\r\nDen Of Evil: Normal Slvl 1: Teeth\r\n"
-            "Clvl 4 Reserved For Later \r\nReserved Slvl 1: Bone Armor\r\n"
-            "Izual Quest Point:(1) Normal Slvl 1: Amplify Damage\r\nBook of Skill: Normal Slvl 2: Amplify Damage\r\n"
-            "Clvl 32 Slvl 1: Skeleton Mastery\r\n\r\n---------------------------------------------\r\n");
+  EXPECT_EQ(
+      Exported("Mixed Plan"),
+      "Mixed Plan\r\nClass: Necromancer\r\nLevel: 32\r\n---------------------------------------------\r\n"
+      "\r\nClvl 1 Slvl 0: Starting Level\r\nDen Of Evil: Normal Slvl 1: Teeth\r\n"
+      "Clvl 4 Reserved For Later \r\nReserved Slvl 1: Bone Armor\r\n"
+      "Izual Quest Point:(1) Normal Slvl 1: Amplify Damage\r\n"
+      "Book of Skill: Normal Slvl 2: Amplify Damage\r\n"
+      "Clvl 32 Slvl 1: Skeleton Mastery\r\n\r\n---------------------------------------------\r\n");
 }
 
 TEST_F(Commands, ExportOfAnEmptyPlanAndReplacingAFile) {
@@ -294,7 +297,7 @@ class RandomFill : public Commands, public ::testing::WithParamInterface<int> {}
 TEST_P(RandomFill, EndsAtTheRequestedLevel) {
   const int level = GetParam();
   frm_NecroSkill.Unload();  // the fill runs in the next load
-  mod_Misc.RandomClassRoll = 1000;
+  mod_Misc.RandomClassRoll = kChosenClassRoll;
   mod_Misc.RandomPointsLeft = static_cast<std::int16_t>(level);
   mod_Misc.RandomRunning = kTrue;
   ClassWindow& window = W();  // the load runs the fill
