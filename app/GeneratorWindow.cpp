@@ -64,12 +64,14 @@ GeneratorWindow::GeneratorWindow() : Form(std::string(kRandomGeneratorName)) {
   setWindowIcon(QIcon());
   // The option that holds the focus is framed in the highlight colour (the
   // frame is black, and so unseen, around the others).
-  const QString optionStyle = QStringLiteral(
-      "QRadioButton { color: rgb(191, 133, 49); background: black; border: 1px solid black; outline: none; }"
-      "QRadioButton:focus { border-color: rgb(234, 195, 92); }"
-      "QRadioButton::indicator { width: 8px; height: 8px; border: 1px solid rgb(191, 133, 49);"
-      " border-radius: 5px; background: black; }"
-      "QRadioButton::indicator:checked { background: rgb(234, 195, 92); }");
+  const QString optionStyle =
+      QStringLiteral(
+          "QRadioButton { color: %1; background: black; border: 1px solid black; outline: none; }"
+          "QRadioButton:focus { border-color: %2; }"
+          "QRadioButton::indicator { width: 8px; height: 8px; border: 1px solid %1;"
+          " border-radius: 5px; background: black; }"
+          "QRadioButton::indicator:checked { background: %2; }")
+          .arg(forms::SheetColor(kGold), forms::SheetColor(kGoldHighlight));
   auto option = [&](std::string_view name, std::string_view caption, int top) {
     auto* button =
         new forms::OptionButton(*this, std::string(name), forms::Latin1Text(caption), 1222, top, 1440, 285);
@@ -101,7 +103,8 @@ GeneratorWindow::GeneratorWindow() : Form(std::string(kRandomGeneratorName)) {
   txt_Level->SetText(QStringLiteral("0"));
   // The tooltip says 60 while the check allows 75; both are kept as they are.
   txt_Level->setToolTip(QStringLiteral("0 to 60, 0 = Random level"));
-  txt_Level->setStyleSheet(QStringLiteral("QLineEdit { background: rgb(234, 195, 92); color: black; }"));
+  txt_Level->setStyleSheet(
+      QStringLiteral("QLineEdit { background: %1; color: black; }").arg(forms::SheetColor(kGoldHighlight)));
   txt_Level->onKeyPress = [this](std::int16_t& key) { KeyPress(key); };
   txt_Level->onKeyUp = [this] { txt_Level_KeyUp(); };
 

@@ -142,11 +142,12 @@ StartWindow::StartWindow() : Form(std::string(kMainSelectName)) {
 
   lb_Info = new forms::ListBox(*this, "lb_Info", 5295, 8130, 6675, 810);
   lb_Info->setFont(plain);
-  lb_Info->setStyleSheet(QStringLiteral("QListWidget { color: rgb(191, 133, 49); background: black; }") +
-                         forms::ScrollBarRules({.track = QColor(48, 34, 14),
-                                                .thumb = kGold,
-                                                .thumbHover = kGoldHighlight,
-                                                .buttons = QColor(80, 57, 22)}));
+  lb_Info->setStyleSheet(
+      QStringLiteral("QListWidget { color: %1; background: black; }").arg(forms::SheetColor(kGold)) +
+      forms::ScrollBarRules({.track = QColor(48, 34, 14),
+                             .thumb = kGold,
+                             .thumbHover = kGoldHighlight,
+                             .buttons = QColor(80, 57, 22)}));
   for (const QString& line : kInfoLines) lb_Info->AddItem(line);
   lb_Info->onKeyPress = [this](std::int16_t& key) { EscapeKey(key); };
 }

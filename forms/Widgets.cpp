@@ -42,6 +42,8 @@ std::int16_t KeyAsciiOf(const QKeyEvent& event) {
   return 0;
 }
 
+QString SheetColor(const QColor& color) { return color.name(); }
+
 QString ScrollBarRules(const ScrollBarColors& colors) {
   // Once a style sheet names one part of a scroll bar it must name them all;
   // the arrows are triangles drawn by borders, their sides in the buttons'
@@ -60,7 +62,8 @@ QString ScrollBarRules(const ScrollBarColors& colors) {
              " border-left: 4px solid %4; border-right: 4px solid %4; }"
              "QScrollBar::up-arrow:vertical { border-bottom: 5px solid %2; }"
              "QScrollBar::down-arrow:vertical { border-top: 5px solid %2; }")
-      .arg(colors.track.name(), colors.thumb.name(), colors.thumbHover.name(), colors.buttons.name())
+      .arg(SheetColor(colors.track), SheetColor(colors.thumb), SheetColor(colors.thumbHover),
+           SheetColor(colors.buttons))
       .arg(kWidth);
 }
 

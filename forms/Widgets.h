@@ -35,6 +35,9 @@ struct ScrollBarColors {
   QColor thumbHover;
   QColor buttons;  // the arrow buttons' ground
 };
+// A colour as a style sheet writes it.
+QString SheetColor(const QColor& color);
+
 // Style sheet rules that draw a vertical scroll bar in these colours, at the
 // desktop style's width, for a list's own style sheet.
 QString ScrollBarRules(const ScrollBarColors& colors);

@@ -231,8 +231,9 @@ void ClassWindow::BuildFrame() {
   lb_SkillsPerLevel = new forms::ListBox(*this, "lb_SkillsPerLevel", 540, 5985, 3765, 2550);
   lb_SkillsPerLevel->setFont(forms::MakeFont(Face::Arial, 8.25));
   lb_SkillsPerLevel->setStyleSheet(
-      QStringLiteral("QListWidget { color: white; background: black; border: 1px solid #606060; }"
-                     "QListWidget::item:selected { color: black; background: rgb(255, 239, 176); }") +
+      QStringLiteral("QListWidget { color: %1; background: black; border: 1px solid #606060; }"
+                     "QListWidget::item:selected { color: black; background: %2; }")
+          .arg(forms::SheetColor(kWhite), forms::SheetColor(kPaleYellow)) +
       forms::ScrollBarRules({.track = QColor(48, 48, 48),
                              .thumb = kPaleYellow,
                              .thumbHover = kWhite,
