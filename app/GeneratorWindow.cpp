@@ -5,6 +5,7 @@
 #include "core/Colors.h"
 #include "core/Misc.h"
 #include "core/Random.h"
+#include "core/WindowNames.h"
 #include "forms/Convert.h"
 #include "forms/Fonts.h"
 #include "forms/Services.h"
@@ -12,12 +13,20 @@
 
 namespace korvinth {
 
-forms::FormRef<GeneratorWindow> frm_RandomGenerator{"frm_RandomGenerator"};
+forms::FormRef<GeneratorWindow> frm_RandomGenerator{std::string(kRandomGeneratorName)};
 
 namespace {
 
 const QString kLevelError = QStringLiteral("Level must be 0 - 75");
 const QString kEntryError = QStringLiteral("Entry Error");
+
+// The highest level the generator makes: the level box takes 0 to it, and
+// a random level is drawn up to it, from kLowestRandomLevel on.
+constexpr int kHighestGeneratedLevel = 75;
+constexpr int kLowestRandomLevel = 12;
+
+// A class roll draws 1 to this; 1 to 999 pick a class, this itself is drawn again.
+constexpr int kClassRollSpan = 1000;
 
 // The options in the table's order from the top, then "Random", 315 twips apart.
 constexpr int kFirstOptionTop = 330;
@@ -31,7 +40,7 @@ static_assert(IsClassOrder(kOptionTabOrder));
 // Whether the level box holds a level the generator takes: a number from 0 to 75.
 bool LevelInRange(const QString& text) {
   const std::optional<double> value = forms::NumericValue(text);
-  return value && *value >= 0 && *value <= 75;
+  return value && *value >= 0 && *value <= kHighestGeneratedLevel;
 }
 
 void ShowStartWindowIfHidden() {
@@ -42,23 +51,27 @@ void ShowStartWindowIfHidden() {
 
 QString ClassOfRoll(int roll) {
   // 1 to 999 in shares of 200 (the first 199), in the table's order.
-  if (roll >= 1 && roll <= 999) return forms::Latin1Text(kClasses[roll * kClasses.size() / 1000].name);
+  if (roll >= 1 && roll < kClassRollSpan) {
+    return forms::Latin1Text(kClasses[roll * kClasses.size() / kClassRollSpan].name);
+  }
   return QStringLiteral("Random");
 }
 
-GeneratorWindow::GeneratorWindow() : Form("frm_RandomGenerator") {
+GeneratorWindow::GeneratorWindow() : Form(std::string(kRandomGeneratorName)) {
   SetCaption(QStringLiteral("Random Character Generator"));
   SetClientSize(3840, 3825);
   SetPicture(Picture("generator_back").scaled(256, 255));
   setWindowIcon(QIcon());
   // The option that holds the focus is framed in the highlight colour (the
   // frame is black, and so unseen, around the others).
-  const QString optionStyle = QStringLiteral(
-      "QRadioButton { color: rgb(191, 133, 49); background: black; border: 1px solid black; outline: none; }"
-      "QRadioButton:focus { border-color: rgb(234, 195, 92); }"
-      "QRadioButton::indicator { width: 8px; height: 8px; border: 1px solid rgb(191, 133, 49);"
-      " border-radius: 5px; background: black; }"
-      "QRadioButton::indicator:checked { background: rgb(234, 195, 92); }");
+  const QString optionStyle =
+      QStringLiteral(
+          "QRadioButton { color: %1; background: black; border: 1px solid black; outline: none; }"
+          "QRadioButton:focus { border-color: %2; }"
+          "QRadioButton::indicator { width: 8px; height: 8px; border: 1px solid %1;"
+          " border-radius: 5px; background: black; }"
+          "QRadioButton::indicator:checked { background: %2; }")
+          .arg(forms::SheetColor(kGold), forms::SheetColor(kGoldHighlight));
   auto option = [&](std::string_view name, std::string_view caption, int top) {
     auto* button =
         new forms::OptionButton(*this, std::string(name), forms::Latin1Text(caption), 1222, top, 1440, 285);
@@ -90,7 +103,8 @@ GeneratorWindow::GeneratorWindow() : Form("frm_RandomGenerator") {
   txt_Level->SetText(QStringLiteral("0"));
   // The tooltip says 60 while the check allows 75; both are kept as they are.
   txt_Level->setToolTip(QStringLiteral("0 to 60, 0 = Random level"));
-  txt_Level->setStyleSheet(QStringLiteral("QLineEdit { background: rgb(234, 195, 92); color: black; }"));
+  txt_Level->setStyleSheet(
+      QStringLiteral("QLineEdit { background: %1; color: black; }").arg(forms::SheetColor(kGoldHighlight)));
   txt_Level->onKeyPress = [this](std::int16_t& key) { KeyPress(key); };
   txt_Level->onKeyUp = [this] { txt_Level_KeyUp(); };
 
@@ -139,10 +153,10 @@ void GeneratorWindow::opt_Random_Click() {
 }
 
 void GeneratorWindow::KeyPress(std::int16_t& KeyAscii) {
-  if (KeyAscii == 27) {
+  if (KeyAscii == forms::kKeyEscape) {
     KeyAscii = 0;
     CloseDialog();
-  } else if (KeyAscii == 13) {
+  } else if (KeyAscii == forms::kKeyReturn) {
     KeyAscii = 0;
     lbl_Generate_Click();
   }
@@ -192,16 +206,16 @@ void GeneratorWindow::lbl_Cancel_Click() {
 void GeneratorWindow::RandomCharGen() {
   do {
     if (mod_Misc.RandomClass != QLatin1String("Random")) {
-      mod_Misc.RandomClassRoll = 1000;
+      mod_Misc.RandomClassRoll = kChosenClassRoll;
     } else {
-      mod_Misc.RandomClassRoll = static_cast<std::int16_t>(RandomWhole(1000, 1));
+      mod_Misc.RandomClassRoll = static_cast<std::int16_t>(RandomWhole(kClassRollSpan, 1));
       mod_Misc.RandomClass = ClassOfRoll(mod_Misc.RandomClassRoll);
     }
     // A random level is uniform over 12 to 75.
     if (mod_Misc.RandomPointsLeft == 0) {
       do {
-        mod_Misc.RandomPointsLeft = static_cast<std::int16_t>(RandomWhole(75, 1));
-      } while (mod_Misc.RandomPointsLeft < 12);
+        mod_Misc.RandomPointsLeft = static_cast<std::int16_t>(RandomWhole(kHighestGeneratedLevel, 1));
+      } while (mod_Misc.RandomPointsLeft < kLowestRandomLevel);
     }
   } while (mod_Misc.RandomClass == QLatin1String("Random"));
 
@@ -211,7 +225,7 @@ void GeneratorWindow::RandomCharGen() {
           .arg(mod_Misc.RandomPointsLeft),
       forms::kYesNo, QStringLiteral("Character Generator"));
   if (answer != forms::kYes) {
-    if (mod_Misc.RandomClassRoll != 1000) {
+    if (mod_Misc.RandomClassRoll != kChosenClassRoll) {
       opt_Random_Click();
       opt_Random->setFocus();
     }

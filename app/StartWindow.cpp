@@ -14,6 +14,7 @@
 #include "core/MenuWindow.h"
 #include "core/Misc.h"
 #include "core/Quests.h"
+#include "core/WindowNames.h"
 #include "forms/Convert.h"
 #include "forms/Fonts.h"
 #include "forms/Services.h"
@@ -21,7 +22,7 @@
 
 namespace korvinth {
 
-forms::FormRef<StartWindow> frm_MainSelect{"frm_MainSelect"};
+forms::FormRef<StartWindow> frm_MainSelect{std::string(kMainSelectName)};
 
 const QString StartWindow::kTarnavelContact = QStringLiteral(
     "Battle Net ID: Tarnavel\r\nE-Mail:  tarnavel@example.org\r\nICQ: 10000001\r\nGuild: (none)\r\n"
@@ -63,7 +64,7 @@ std::string Std(std::string_view text) { return std::string(text); }
 
 }  // namespace
 
-StartWindow::StartWindow() : Form("frm_MainSelect") {
+StartWindow::StartWindow() : Form(std::string(kMainSelectName)) {
   using forms::Face;
   SetCaption(QStringLiteral("Diablo II Korvinth"));
   SetClientSize(12000, 9000);
@@ -141,11 +142,12 @@ StartWindow::StartWindow() : Form("frm_MainSelect") {
 
   lb_Info = new forms::ListBox(*this, "lb_Info", 5295, 8130, 6675, 810);
   lb_Info->setFont(plain);
-  lb_Info->setStyleSheet(QStringLiteral("QListWidget { color: rgb(191, 133, 49); background: black; }") +
-                         forms::ScrollBarRules({.track = QColor(48, 34, 14),
-                                                .thumb = kGold,
-                                                .thumbHover = kGoldHighlight,
-                                                .buttons = QColor(80, 57, 22)}));
+  lb_Info->setStyleSheet(
+      QStringLiteral("QListWidget { color: %1; background: black; }").arg(forms::SheetColor(kGold)) +
+      forms::ScrollBarRules({.track = QColor(48, 34, 14),
+                             .thumb = kGold,
+                             .thumbHover = kGoldHighlight,
+                             .buttons = QColor(80, 57, 22)}));
   for (const QString& line : kInfoLines) lb_Info->AddItem(line);
   lb_Info->onKeyPress = [this](std::int16_t& key) { EscapeKey(key); };
 }
@@ -167,7 +169,7 @@ void StartWindow::AddFocusHolders() {
 }
 
 void StartWindow::EscapeKey(std::int16_t& key) {
-  if (key == 27) lbl_Close_Click();
+  if (key == forms::kKeyEscape) lbl_Close_Click();
 }
 
 void StartWindow::Form_Load() {
@@ -255,7 +257,7 @@ void StartWindow::Command1_Click() { frm_RandomGenerator.Show(); }
 void StartWindow::lbl_Close_Click() { forms::services().EndProgram(); }
 
 void StartWindow::Form_KeyPress(std::int16_t& KeyAscii) {
-  if (KeyAscii == 27) lbl_Close_Click();
+  if (KeyAscii == forms::kKeyEscape) lbl_Close_Click();
 }
 
 void StartWindow::Form_QueryClose() { lbl_Close_Click(); }

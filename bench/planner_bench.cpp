@@ -100,7 +100,7 @@ void RandomFillToLevel75(benchmark::State& state, forms::FormRef<korvinth::Class
     state.PauseTiming();
     window->Unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    mod_Misc.RandomClassRoll = 1000;
+    mod_Misc.RandomClassRoll = korvinth::kChosenClassRoll;
     mod_Misc.RandomPointsLeft = 75;
     mod_Misc.RandomRunning = korvinth::kTrue;
     state.ResumeTiming();

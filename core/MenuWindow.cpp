@@ -1,12 +1,15 @@
 #include "core/MenuWindow.h"
 
+#include <string>
 #include <string_view>
 
 #include "core/Classes.h"
+#include "core/Limits.h"
 #include "core/Misc.h"
 #include "core/Notices.h"
 #include "core/PlannerWindow.h"
 #include "core/Quests.h"
+#include "core/WindowNames.h"
 #include "forms/Control.h"
 #include "forms/Convert.h"
 #include "forms/Services.h"
@@ -14,7 +17,7 @@
 
 namespace korvinth {
 
-forms::FormRef<MenuWindow> frm_Menu{"frm_Menu"};
+forms::FormRef<MenuWindow> frm_Menu{std::string(kMenuName)};
 
 namespace {
 
@@ -51,7 +54,7 @@ void UseQuest(Quest quest) {
 
 }  // namespace
 
-MenuWindow::MenuWindow() : Form("frm_Menu") {
+MenuWindow::MenuWindow() : Form(std::string(kMenuName)) {
   // The popup menus' holder keeps the default caption it was first given, on purpose.
   SetCaption(QStringLiteral("Form1"));
   mnu_ReservePoint.onClick = [] { ReserveSkillPoint(); };
@@ -68,9 +71,9 @@ MenuWindow::MenuWindow() : Form("frm_Menu") {
 }
 
 void MenuWindow::mnu_SkillInfo_Click() {
-  forms::FormRefBase& stats = forms::FormRefBase::Require("frm_SkillStats");
+  forms::FormRefBase& stats = forms::FormRefBase::Require(kSkillStatsName);
   // Always a fresh window, so that its load reads the last right-clicked skill.
-  if (IsFormLoaded("frm_SkillStats")) stats.Unload();
+  if (IsFormLoaded(kSkillStatsName)) stats.Unload();
   stats.Show();
 }
 
@@ -92,7 +95,7 @@ void UseReservedPoint() {
 void ReserveSkillPoint() {
   PlannerWindow* window = WindowOfCurrentTree();
   if (!window) return;
-  if (mod_Misc.LevelUps + 1 >= 99) {
+  if (mod_Misc.LevelUps + 1 >= kMaxLevel) {
     // No route raises the character past level 99.
     ShowNotice(*window, kLevelCapMessage);
     return;

@@ -18,6 +18,9 @@ namespace korvinth {
 inline constexpr std::int16_t kTrue = -1;
 inline constexpr std::int16_t kFalse = 0;
 
+// RandomClassRoll for a class chosen in the generator rather than drawn.
+inline constexpr std::int16_t kChosenClassRoll = 1000;
+
 struct CharacterState {
   QString UnavailMessage;              // reason of the last refused click
   std::int16_t LevelUps = 0;           // level-up points taken; the level is LevelUps + 1
@@ -33,7 +36,7 @@ struct CharacterState {
   std::int16_t DeathOfIzualUses = 0;  // 0-6, two per difficulty
   std::int16_t DeathOfIzualPending = kFalse;
   std::int16_t CurrentSkillLevel = 0;  // points of the last right-clicked skill
-  std::int16_t RandomClassRoll = 0;    // 0 none pending, 1-999 drawn, 1000 chosen
+  std::int16_t RandomClassRoll = 0;    // 0 none pending, 1-999 drawn, kChosenClassRoll chosen
   std::int16_t RandomPointsLeft = 0;   // points the random fill still places
   QString RandomClass;                 // the generator's class name
   std::int16_t RandomSkillIndex = 0;   // index 0-8 drawn by the random fill

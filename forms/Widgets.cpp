@@ -26,12 +26,12 @@ bool PassKey(const KeyPressHandler& handler, QKeyEvent* event) {
 std::int16_t KeyAsciiOf(const QKeyEvent& event) {
   switch (event.key()) {
     case Qt::Key_Escape:
-      return 27;
+      return kKeyEscape;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return 13;
+      return kKeyReturn;
     case Qt::Key_Backspace:
-      return 8;
+      return kKeyBackspace;
     case Qt::Key_Tab:
       return 0;  // focus movement, not a character
     default:
@@ -41,6 +41,8 @@ std::int16_t KeyAsciiOf(const QKeyEvent& event) {
   if (text.size() == 1 && text[0].unicode() < 256) return static_cast<std::int16_t>(text[0].unicode());
   return 0;
 }
+
+QString SheetColor(const QColor& color) { return color.name(); }
 
 QString ScrollBarRules(const ScrollBarColors& colors) {
   // Once a style sheet names one part of a scroll bar it must name them all;
@@ -60,7 +62,8 @@ QString ScrollBarRules(const ScrollBarColors& colors) {
              " border-left: 4px solid %4; border-right: 4px solid %4; }"
              "QScrollBar::up-arrow:vertical { border-bottom: 5px solid %2; }"
              "QScrollBar::down-arrow:vertical { border-top: 5px solid %2; }")
-      .arg(colors.track.name(), colors.thumb.name(), colors.thumbHover.name(), colors.buttons.name())
+      .arg(SheetColor(colors.track), SheetColor(colors.thumb), SheetColor(colors.thumbHover),
+           SheetColor(colors.buttons))
       .arg(kWidth);
 }
 

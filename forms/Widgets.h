@@ -15,7 +15,12 @@ namespace forms {
 
 class Form;
 
-// A key handler gets the character code of the key (13 Enter, 27 Escape, ...).
+// The character codes KeyAsciiOf gives the control keys the windows test for.
+inline constexpr std::int16_t kKeyBackspace = 8;
+inline constexpr std::int16_t kKeyReturn = 13;  // Return and Enter alike
+inline constexpr std::int16_t kKeyEscape = 27;
+
+// A key handler gets the character code of the key (kKeyReturn, kKeyEscape, ...).
 // Setting it to 0 swallows the key; any other value lets the control handle it.
 using KeyPressHandler = std::function<void(std::int16_t& keyAscii)>;
 
@@ -30,6 +35,9 @@ struct ScrollBarColors {
   QColor thumbHover;
   QColor buttons;  // the arrow buttons' ground
 };
+// A colour as a style sheet writes it.
+QString SheetColor(const QColor& color);
+
 // Style sheet rules that draw a vertical scroll bar in these colours, at the
 // desktop style's width, for a list's own style sheet.
 QString ScrollBarRules(const ScrollBarColors& colors);

@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "core/Limits.h"
+
 namespace korvinth {
 
 struct StatRow {
@@ -16,7 +18,7 @@ struct StatRow {
   // All 20 values are the same text: the window writes it with its
   // LevelColumn loop, and only values[0] is stored.
   bool same = false;
-  std::array<std::string_view, 20> values{};
+  std::array<std::string_view, kMaxSkillPoints> values{};
 };
 
 struct StatSkill {
@@ -38,7 +40,7 @@ constexpr StatRow NotUsed() { return Same("Not Used", ""); }
 // reference makes a row of any other length a compile error.
 template <std::size_t N>
 constexpr StatRow Levels(std::string_view title, const char* const (&values)[N]) {
-  static_assert(N == 20, "a per-level row holds exactly 20 values");
+  static_assert(N == kMaxSkillPoints, "a per-level row holds exactly 20 values");
   StatRow row{title, false, {}};
   for (std::size_t i = 0; i < N; ++i) row.values[i] = values[i];
   return row;

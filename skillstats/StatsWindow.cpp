@@ -8,20 +8,23 @@
 #include "assets/Pictures.h"
 #include "core/Classes.h"
 #include "core/Colors.h"
+#include "core/Limits.h"
 #include "core/Misc.h"
+#include "core/WindowNames.h"
 #include "forms/Convert.h"
 #include "forms/Fonts.h"
+#include "forms/Widgets.h"
 
 namespace korvinth {
 
-forms::FormRef<StatsWindow> frm_SkillStats{"frm_SkillStats"};
+forms::FormRef<StatsWindow> frm_SkillStats{std::string(kSkillStatsName)};
 
 namespace {
 
-constexpr int kValueLefts[20] = {525,  975,  1440, 1890, 2355, 2805, 3255, 3720, 4170, 4635,
-                                 5085, 5535, 6000, 6450, 6915, 7365, 7815, 8280, 8730, 9195};
-constexpr int kLevelLefts[20] = {615,  1065, 1530, 1980, 2445, 2895, 3345, 3810, 4260, 4725,
-                                 5175, 5625, 6090, 6540, 7005, 7455, 7905, 8370, 8820, 9285};
+constexpr int kValueLefts[kMaxSkillPoints] = {525,  975,  1440, 1890, 2355, 2805, 3255, 3720, 4170, 4635,
+                                              5085, 5535, 6000, 6450, 6915, 7365, 7815, 8280, 8730, 9195};
+constexpr int kLevelLefts[kMaxSkillPoints] = {615,  1065, 1530, 1980, 2445, 2895, 3345, 3810, 4260, 4725,
+                                              5175, 5625, 6090, 6540, 7005, 7455, 7905, 8370, 8820, 9285};
 constexpr int kBandTops[4] = {345, 2010, 3675, 5340};
 constexpr int kFrameTops[4] = {435, 2085, 3720, 5385};
 constexpr int kTitleTops[4] = {465, 2115, 3750, 5415};
@@ -60,7 +63,7 @@ static_assert(EveryTreeHasOneTable(), "each tree code of the classes has one sta
 
 }  // namespace
 
-StatsWindow::StatsWindow() : Form("frm_SkillStats") {
+StatsWindow::StatsWindow() : Form(std::string(kSkillStatsName)) {
   SetCaption(QStringLiteral("Skill Stats"));
   SetClientSize(10110, 7695);
   SetBackColor(kPointBrown);
@@ -97,7 +100,7 @@ StatsWindow::StatsWindow() : Form("frm_SkillStats") {
     title.SetFont(small);
     title.SetForeColor(kPaleYellow);
     lbl_StatTitle[row] = &title;
-    for (int k = 0; k < 20; ++k) {
+    for (int k = 0; k < kMaxSkillPoints; ++k) {
       const std::string element = std::string(1, kRowLetters[row]) + "(" + std::to_string(k) + ")";
       forms::Label& level = AddLabel("lbl_SkillLevel" + element, kLevelLefts[k], kLevelTops[row], 210, 195);
       level.SetCaption(QString::number(k + 1));
@@ -127,7 +130,7 @@ void StatsWindow::Form_Load() {
   // lowered value stays in the shared state.
   --mod_Misc.CurrentSkillLevel;
   const int column = mod_Misc.CurrentSkillLevel;
-  if (column >= 0 && column < 20) {
+  if (column >= 0 && column < kMaxSkillPoints) {
     for (auto& row : lbl_Stat) row[column]->SetForeColor(kOrange);
     for (auto& row : lbl_SkillLevel) row[column]->SetForeColor(kOrange);
   }
@@ -151,16 +154,17 @@ void StatsWindow::FillTable(const StatTable& table) {
     lbl_StatTitle[row]->SetCaption(forms::Latin1Text(stats.title));
     if (stats.same) {
       const QString value = forms::Latin1Text(stats.values[0]);
-      for (LevelColumn = 0; LevelColumn <= 19; ++LevelColumn) lbl_Stat[row][LevelColumn]->SetCaption(value);
+      for (LevelColumn = 0; LevelColumn < kMaxSkillPoints; ++LevelColumn)
+        lbl_Stat[row][LevelColumn]->SetCaption(value);
     } else {
-      for (int k = 0; k < 20; ++k)
+      for (int k = 0; k < kMaxSkillPoints; ++k)
         lbl_Stat[row][k]->SetCaption(forms::Latin1Text(stats.values[static_cast<std::size_t>(k)]));
     }
   }
 }
 
 void StatsWindow::Form_KeyPress(std::int16_t& KeyAscii) {
-  if (KeyAscii == 27) frm_SkillStats.Unload();
+  if (KeyAscii == forms::kKeyEscape) frm_SkillStats.Unload();
 }
 
 void StatsWindow::Form_MouseMove(const forms::MouseArgs&) { Label1->SetForeColor(kPaleYellow); }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/Limits.h"
 #include "forms/Control.h"
 #include "forms/Form.h"
 #include "skillstats/StatTable.h"
@@ -17,10 +18,10 @@ class StatsWindow : public forms::Form {
   StatsWindow();
 
   forms::Label* lbl_CurrentSkill = nullptr;
-  std::array<forms::Label*, 4> lbl_StatTitle{};                   // rows 1 to 4
-  std::array<std::array<forms::Label*, 20>, 4> lbl_SkillLevel{};  // A to D, level captions
-  std::array<std::array<forms::Label*, 20>, 4> lbl_Stat{};        // A to D, values
-  forms::Label* Label1 = nullptr;                                 // "Close Window"
+  std::array<forms::Label*, 4> lbl_StatTitle{};                                // rows 1 to 4
+  std::array<std::array<forms::Label*, kMaxSkillPoints>, 4> lbl_SkillLevel{};  // A to D, level captions
+  std::array<std::array<forms::Label*, kMaxSkillPoints>, 4> lbl_Stat{};        // A to D, values
+  forms::Label* Label1 = nullptr;                                              // "Close Window"
   // The loop counter the tables write their rows of equal values with.
   std::int16_t LevelColumn = 0;
 

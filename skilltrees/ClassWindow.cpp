@@ -6,11 +6,13 @@
 #include "assets/Pictures.h"
 #include "core/Colors.h"
 #include "core/Export.h"
+#include "core/Limits.h"
 #include "core/MenuWindow.h"
 #include "core/Misc.h"
 #include "core/Notices.h"
 #include "core/Quests.h"
 #include "core/Random.h"
+#include "core/WindowNames.h"
 #include "forms/Convert.h"
 #include "forms/Fonts.h"
 #include "forms/Services.h"
@@ -62,6 +64,9 @@ constexpr int kRows[] = {1, 6, 12, 18, 24, 30};
 constexpr int kRowLabelTops[] = {555, 1365, 2160, 2985, 3870, 4680};
 const char* const kHeadingNames[] = {"lbl_Summon", "lbl_PB", "Label1"};
 constexpr TwipsRect kHeadingRects[] = {{1365, 0, 2745, 300}, {4155, 15, 2760, 300}, {6930, 0, 2685, 300}};
+
+// Where the hover outline waits, out of sight, while no skill is pointed at.
+constexpr int kOutlineParked = -1000;
 
 const QString kHoverLastLine = QStringLiteral("Right click for reserve options and skill stats.");
 const QString kNoticeText = QStringLiteral(
@@ -216,7 +221,7 @@ void ClassWindow::BuildFrame() {
   lbl_Notice->SetAlignment(forms::Alignment::Center);
   remember(*lbl_Notice);
 
-  sh_Outline = &AddShape("sh_Outline", -1000, 370, 580, 595);
+  sh_Outline = &AddShape("sh_Outline", kOutlineParked, 370, 580, 595);
   sh_Outline->SetBorder(kPaleYellow, 2);
   remember(*sh_Outline);
 
@@ -226,8 +231,9 @@ void ClassWindow::BuildFrame() {
   lb_SkillsPerLevel = new forms::ListBox(*this, "lb_SkillsPerLevel", 540, 5985, 3765, 2550);
   lb_SkillsPerLevel->setFont(forms::MakeFont(Face::Arial, 8.25));
   lb_SkillsPerLevel->setStyleSheet(
-      QStringLiteral("QListWidget { color: white; background: black; border: 1px solid #606060; }"
-                     "QListWidget::item:selected { color: black; background: rgb(255, 239, 176); }") +
+      QStringLiteral("QListWidget { color: %1; background: black; border: 1px solid #606060; }"
+                     "QListWidget::item:selected { color: black; background: %2; }")
+          .arg(forms::SheetColor(kWhite), forms::SheetColor(kPaleYellow)) +
       forms::ScrollBarRules({.track = QColor(48, 48, 48),
                              .thumb = kPaleYellow,
                              .thumbHover = kWhite,
@@ -344,8 +350,8 @@ void ClassWindow::Form_Load() {
 void ClassWindow::Form_MouseMove(const forms::MouseArgs&) { HoverReset(); }
 
 void ClassWindow::HoverReset() {
-  sh_Outline->SetTop(-1000);
-  sh_Outline->SetLeft(-1000);
+  sh_Outline->SetTop(kOutlineParked);
+  sh_Outline->SetLeft(kOutlineParked);
   lbl_Description->SetCaption(QString());
   for (forms::Label* label : {lbl_Close, lbl_UndoLast, lbl_ChangeClass, lbl_Reset, lbl_Save}) {
     label->SetForeColor(kPaleYellow);
@@ -383,10 +389,10 @@ void ClassWindow::img_Tree_Click(int tree, std::int16_t Index) {
   mod_Misc.ClickedSkillLevel = static_cast<std::int16_t>(forms::CaptionValue(points.Caption()));
   // Checks in order of precedence: the first that fails refuses the click.
   bool refused = true;
-  if (mod_Misc.ClickedSkillLevel == 20) {
+  if (mod_Misc.ClickedSkillLevel == kMaxSkillPoints) {
     mod_Misc.UnavailMessage =
         QStringLiteral("No more points may be added to this skill.  Maximum points are 20 per skill.");
-  } else if (mod_Misc.LevelUps + 1 >= 99) {
+  } else if (mod_Misc.LevelUps + 1 >= kMaxLevel) {
     mod_Misc.UnavailMessage = kLevelCapMessage;
   } else if (skill.level != 1 && !CanAddLevelSkill(skill.level)) {
     // the tier check has left its reason in UnavailMessage
@@ -596,7 +602,7 @@ void ClassWindow::lbl_Reset_Click() {
 
 void ClassWindow::lbl_ChangeClass_Click() {
   lbl_Reset_Click();
-  forms::FormRefBase::Require("frm_MainSelect").Show();
+  forms::FormRefBase::Require(kMainSelectName).Show();
   if (forms::FormRefBase* self = forms::FormRefBase::Find(Name()); self && self->Loaded() == this) {
     self->Unload();
   } else {
@@ -605,7 +611,7 @@ void ClassWindow::lbl_ChangeClass_Click() {
 }
 
 void ClassWindow::lb_SkillsPerLevel_KeyPress(std::int16_t& KeyAscii) {
-  if (KeyAscii == 27) lbl_ChangeClass_Click();
+  if (KeyAscii == forms::kKeyEscape) lbl_ChangeClass_Click();
 }
 
 void ClassWindow::lbl_Close_Click() { forms::services().EndProgram(); }
@@ -655,7 +661,7 @@ void CloseClassWindows(const forms::FormRefBase* keep) {
 void ShowClassWindow(forms::FormRefBase& window) {
   CloseClassWindows(&window);
   window.Show();
-  forms::FormRefBase::Require("frm_MainSelect").Hide();
+  forms::FormRefBase::Require(kMainSelectName).Hide();
 }
 
 }  // namespace korvinth

@@ -339,7 +339,7 @@ TEST_F(Classes, RandomFillOfEveryClass) {
     SCOPED_TRACE(info.name);
     testing_support::ResetProgram();
     desktop.boxes.clear();
-    mod_Misc.RandomClassRoll = 1000;
+    mod_Misc.RandomClassRoll = korvinth::kChosenClassRoll;
     mod_Misc.RandomPointsLeft = 40;
     mod_Misc.RandomRunning = korvinth::kTrue;
     ClassWindow& w = Open(info.id);

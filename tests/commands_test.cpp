@@ -20,6 +20,7 @@ namespace {
 using korvinth::ClassWindow;
 using korvinth::frm_Menu;
 using korvinth::frm_NecroSkill;
+using korvinth::kChosenClassRoll;
 using korvinth::kTrue;
 using korvinth::mod_Misc;
 
@@ -296,7 +297,7 @@ class RandomFill : public Commands, public ::testing::WithParamInterface<int> {}
 TEST_P(RandomFill, EndsAtTheRequestedLevel) {
   const int level = GetParam();
   frm_NecroSkill.Unload();  // the fill runs in the next load
-  mod_Misc.RandomClassRoll = 1000;
+  mod_Misc.RandomClassRoll = kChosenClassRoll;
   mod_Misc.RandomPointsLeft = static_cast<std::int16_t>(level);
   mod_Misc.RandomRunning = kTrue;
   ClassWindow& window = W();  // the load runs the fill
