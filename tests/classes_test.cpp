@@ -1,7 +1,7 @@
 // The rules that differ between the five class windows: the refusals that
 // name a prerequisite, the tiers, undo of names that begin other names, the
-// two groups of undo texts, the Javelin and Spear thresholds and a random fill
-// of every class.
+// two groups of undo texts, the Javelin and Spear thresholds, the panels the
+// random fill's tree draws pick and a random fill of every class.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -37,7 +37,7 @@ int PanelOf(const ClassWindow& w, std::string_view code) {
 }
 
 // The index of a skill in a tree by its name; -1 with a failure for a name
-// the tree does not have.
+// the tree does not have (an index that at() refuses).
 int SkillOf(const ClassWindow::Tree& tree, std::string_view name) {
   for (int i = 0; i < 10; ++i) {
     if (tree.def->skills[static_cast<std::size_t>(i)].name == name) return i;
@@ -198,7 +198,7 @@ TEST_F(Classes, ConversionLinesUseTheSkillsOwnSpelling) {
   EXPECT_EQ(LastLine(w), "Clvl 45 Slvl 1: Conversion");
   w.lbl_UndoLast_Click();
   w.lbl_UndoLast_Click();
-  EXPECT_EQ(tree.lbl[SkillOf(tree, "Vengance")]->Caption(), "0");
+  EXPECT_EQ(tree.lbl.at(SkillOf(tree, "Vengance"))->Caption(), "0");
 }
 
 TEST_F(Classes, EveryTierOpensOneLevelEarlyInEveryWindow) {
@@ -257,8 +257,8 @@ TEST_F(Classes, UndoFindsTheLongerNameFirst) {
     const int panel = PanelOf(w, c.tree);
     ASSERT_GE(panel, 0);
     const ClassWindow::Tree& tree = w.trees[panel];
-    forms::Label& named = *tree.lbl[SkillOf(tree, c.named)];
-    forms::Label& other = *tree.lbl[SkillOf(tree, c.other)];
+    forms::Label& named = *tree.lbl.at(SkillOf(tree, c.named));
+    forms::Label& other = *tree.lbl.at(SkillOf(tree, c.other));
     named.SetCaption("3");
     other.SetCaption("3");
     mod_Misc.LevelUps = 19;
@@ -368,6 +368,7 @@ TEST_F(Classes, CaptionsAndHeadingsOfEachWindow) {
 TEST_F(Classes, MultiShotArrowCarriesItsNote) {
   ClassWindow& w = Open(ClassId::Amazon);
   const int bow = PanelOf(w, "AmazonBC");
+  ASSERT_GE(bow, 0);
   const ClassWindow::Tree& tree = w.trees[bow];
   w.img_Tree_MouseMove(bow, static_cast<std::int16_t>(SkillOf(tree, "Multi-Shot Arrow")));
   const QStringList lines = w.lbl_Description->Caption().split("\r\n");
