@@ -106,9 +106,9 @@ TEST_P(NamedPrerequisites, FirstMissingOneIsNamed) {
   }
 }
 
-// Each skill with two prerequisites holding neither names the first; the
-// other rows hold one of the two, or show prerequisites of one skill, or
-// show a skill that takes the point.
+// Every skill with two prerequisites has a row holding neither, which names
+// the first. Other rows hold one of the two, refuse for a single
+// prerequisite, or take the point.
 INSTANTIATE_TEST_SUITE_P(
     EveryClass, NamedPrerequisites,
     ::testing::Values(
