@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <source_location>
 #include <string>
 #include <string_view>
 
@@ -27,8 +28,12 @@ using testing_support::kSummon;
 
 class PointAllocation : public testing_support::NecroWindowTest {
  protected:
-  // Refuses and checks that nothing but the notice changed.
-  void ExpectRefused(int tree, int index, const QString& message) {
+  // Refuses and checks that nothing but the notice changed. A failure names
+  // the line that called it.
+  void ExpectRefused(int tree, int index, const QString& message,
+                     const std::source_location where = std::source_location::current()) {
+    const testing::ScopedTrace trace(where.file_name(), static_cast<int>(where.line()),
+                                     "refusal checked here");
     const int lines = W().lb_SkillsPerLevel->ListCount();
     const QString before = Points(tree, index);
     mod_Misc.LastClickRefused = 0;

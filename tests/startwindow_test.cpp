@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QRegularExpression>
+#include <cmath>
+#include <map>
 
 #include "app/GeneratorWindow.h"
 #include "app/GifFrames.h"
@@ -16,6 +18,7 @@
 #include "core/Colors.h"
 #include "core/MenuWindow.h"
 #include "core/Misc.h"
+#include "core/Random.h"
 #include "skilltrees/ClassWindow.h"
 #include "tests/support/Planner.h"
 #include "tools/forge/GifWriter.h"
@@ -245,26 +248,55 @@ TEST_F(Generator, ChosenClassAndTypedLevel) {
   EXPECT_EQ(mod_Misc.RandomClassRoll, 0);
 }
 
+// Many generations from the Random option and level "0", each answered No:
+// every level from 12 to 75 comes up and no other, and each class about as
+// often as its share of the 999 rolls that pick one (1-199 Amazon, then 200
+// each). The band is five standard deviations of its count, so no seed
+// trips it, while a roll short of its 1000 moves some class out of it.
 TEST_F(Generator, DrawnClassAndLevel) {
-  for (int run = 0; run < 20; ++run) {
+  constexpr int kDraws = 6000;
+  struct Share {
+    const char* name;
+    int rolls;
+  };
+  constexpr Share kShares[] = {
+      {"Amazon", 199}, {"Barbarian", 200}, {"Necromancer", 200}, {"Paladin", 200}, {"Sorceress", 200}};
+  constexpr int kLowest = 12;
+  constexpr int kHighest = 75;
+  const QRegularExpression form(
+      "^This will generate a (Amazon|Barbarian|Necromancer|Paladin|Sorceress), Level "
+      "(\\d+)\\.\r\nDo you want to continue\\? \\(This may take awhile\\)$");
+  korvinth::SeedRandom(27);
+  G().txt_Level->SetText("0");
+  std::map<QString, int> classes;
+  std::map<int, int> levels;
+  for (int run = 0; run < kDraws; ++run) {
     desktop.boxes.clear();
     desktop.answers.push_back(forms::kNo);
-    G().txt_Level->SetText("0");
     G().lbl_Generate_Click();
-    ASSERT_EQ(desktop.boxes.size(), 1U);
-    const QString prompt = desktop.boxes[0].prompt;
-    const QRegularExpression form(
-        "^This will generate a (Amazon|Barbarian|Necromancer|Paladin|Sorceress), Level "
-        "(\\d+)\\.\r\nDo you want to continue\\? \\(This may take awhile\\)$");
-    const QRegularExpressionMatch match = form.match(prompt);
-    ASSERT_TRUE(match.hasMatch()) << prompt.toStdString();
-    const int level = match.captured(2).toInt();
-    EXPECT_GE(level, 12);
-    EXPECT_LE(level, 75);
+    ASSERT_EQ(desktop.boxes.size(), 1U) << "generation " << run;
+    const QRegularExpressionMatch match = form.match(desktop.boxes[0].prompt);
+    ASSERT_TRUE(match.hasMatch()) << desktop.boxes[0].prompt.toStdString();
+    ++classes[match.captured(1)];
+    ++levels[match.captured(2).toInt()];
     // No after a drawn class brings the Random option back; nothing stays pending.
-    EXPECT_EQ(mod_Misc.RandomClass, "Random");
-    EXPECT_TRUE(G().opt_Random->isChecked());
-    EXPECT_EQ(mod_Misc.RandomClassRoll, 0);
+    ASSERT_EQ(mod_Misc.RandomClass, "Random");
+    ASSERT_TRUE(G().opt_Random->isChecked());
+    ASSERT_EQ(mod_Misc.RandomClassRoll, 0);
+    ASSERT_EQ(G().txt_Level->Text(), "0");
+  }
+  for (const auto& [level, count] : levels) {
+    EXPECT_TRUE(level >= kLowest && level <= kHighest) << "level " << level << " drawn " << count << " times";
+  }
+  for (int level = kLowest; level <= kHighest; ++level) {
+    EXPECT_TRUE(levels.contains(level)) << "level " << level << " never drawn";
+  }
+  for (const Share& share : kShares) {
+    const double p = share.rolls / 999.0;
+    const double expected = kDraws * p;
+    const double band = 5 * std::sqrt(kDraws * p * (1 - p));
+    const int count = classes[QString::fromLatin1(share.name)];
+    EXPECT_NEAR(count, expected, band) << share.name << " drawn " << count << " times of " << kDraws;
   }
 }
 
