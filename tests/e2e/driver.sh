@@ -128,8 +128,13 @@ spot_drawn() {  # TITLE LEFT TOP WIDTH HEIGHT [LEVEL]
 
 # Waits until the program's CPU time has stayed still for 300 ms: whatever
 # it was doing is done. Sets IDLE_MS to the milliseconds from FROM (an
-# EPOCHREALTIME, now if not given) to the moment it last moved.
+# EPOCHREALTIME, now if not given) to the moment it last moved; the step
+# fails when that has not come within WAIT_LIMIT seconds.
 wait_idle() {  # [FROM]
+  idle_within_limit "$@" || fail "the program was not idle within $WAIT_LIMIT s"
+}
+# The same wait, false when the program is still busy after WAIT_LIMIT s.
+idle_within_limit() {  # [FROM]
   local from=${1:-$EPOCHREALTIME} stat ticks last=-1 moved now until
   from=${from//[!0-9]/}
   moved=$from
@@ -142,7 +147,7 @@ wait_idle() {  # [FROM]
     ticks=$((stat[11] + stat[12]))  # utime + stime
     ((ticks != last)) && { last=$ticks; moved=$now; }
     ((now - moved >= 300000)) && break
-    ((now < until)) || fail "the program was not idle within $WAIT_LIMIT s"
+    ((now < until)) || return 1
     sleep 0.02
   done
   IDLE_MS=$(((moved - from) / 1000))
